@@ -1,0 +1,6 @@
+#include "app/AppGlobals.h"
+
+AppGlobals& Globals() {
+    static AppGlobals globals;
+    return globals;
+}

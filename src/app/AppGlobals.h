@@ -1,0 +1,20 @@
+#pragma once
+
+#include <filesystem>
+
+#include "app/StringTable.h"
+#include "data/ProfileList.h"
+#include "data/ProfileRecord.h"
+
+// State shared by the subsystems for the whole run; created before the main window and
+// destroyed after it.
+struct AppGlobals {
+    tagSTATEBLOCK working{};
+    tagSTATEBLOCK applied{};
+    ProfileList profiles;
+    std::filesystem::path programFolder;  // ends with a separator
+    std::filesystem::path skinFolder;
+    StringTable strings;
+};
+
+AppGlobals& Globals();

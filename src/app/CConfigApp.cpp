@@ -1,0 +1,60 @@
+#include "app/CConfigApp.h"
+
+#include "app/AppFolders.h"
+#include "app/AppGlobals.h"
+#include "app/CConfigDlg.h"
+#include "app/Messages.h"
+#include "app/StartupRules.h"
+#include "platform/FileSync.h"
+#include "platform/MessageEvent.h"
+#include "platform/QtText.h"
+#include "platform/SingleInstance.h"
+#include "platform/Trace.h"
+
+CConfigApp::CConfigApp(int& argc, char** argv) : QApplication(argc, argv) {
+    // The window may stay hidden for the whole run; only its destruction ends the program.
+    setQuitOnLastWindowClosed(false);
+}
+
+CConfigApp::~CConfigApp() = default;
+
+int CConfigApp::Run() {
+    if (!InitInstance()) {
+        return 0;
+    }
+    std::vector<std::string> args;
+    for (const QString& a : arguments().mid(1)) {
+        args.push_back(a.toStdString());
+    }
+    int result = 0;
+    {
+        CConfigDlg dlg(IsAutoStart(args));
+        connect(instance_.get(), &SingleInstance::MessageReceived, &dlg,
+                [&dlg](quint32 number) { PostMessageTo(&dlg, number); });
+        result = dlg.RunModal();
+    }
+    ExitInstance();
+    return result;
+}
+
+bool CConfigApp::InitInstance() {
+    Globals().programFolder = ProgramFolder();
+    instance_ = std::make_unique<SingleInstance>(QString::fromLatin1(kSingleInstanceName),
+                                                 FromPath(CurrentPerUserFolder()));
+    if (!instance_->Claim()) {
+        secondInstance_ = true;
+        return false;
+    }
+    // Seam: the owner-drawn menu decoration is installed here once per process when the
+    // skinned menus land.
+    platform::InstallFileSync();
+    return true;
+}
+
+void CConfigApp::ExitInstance() {
+    if (secondInstance_) {
+        return;
+    }
+    // Seam: the owner-drawn menu decoration is removed here.
+    instance_.reset();
+}

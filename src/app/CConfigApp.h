@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QApplication>
+#include <memory>
+
+class SingleInstance;
+
+// The application object: one instance per user folder, then the main window, run until it
+// is destroyed.
+class CConfigApp : public QApplication {
+public:
+    CConfigApp(int& argc, char** argv);
+    ~CConfigApp() override;
+
+    int Run();
+
+private:
+    bool InitInstance();
+    void ExitInstance();
+
+    std::unique_ptr<SingleInstance> instance_;
+    bool secondInstance_ = false;
+};

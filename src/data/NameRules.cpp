@@ -1,0 +1,57 @@
+#include "data/NameRules.h"
+
+#include "data/FixedText.h"
+
+namespace {
+
+bool IsWhite(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
+
+char16_t FoldAscii(char16_t c) { return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c; }
+
+// The numbered form is built from a base held in 50 units with its terminator.
+constexpr std::size_t kBaseUnits = 49;
+
+}  // namespace
+
+std::u16string_view TrimWhiteSpace(std::u16string_view text) {
+    std::size_t b = 0;
+    std::size_t e = text.size();
+    while (b < e && IsWhite(text[b])) {
+        ++b;
+    }
+    while (e > b && IsWhite(text[e - 1])) {
+        --e;
+    }
+    return text.substr(b, e - b);
+}
+
+bool NameMatches(std::u16string_view stored, std::u16string_view wanted) {
+    const std::u16string_view s = TrimWhiteSpace(stored);
+    if (s.size() != wanted.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (FoldAscii(s[i]) != FoldAscii(wanted[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::u16string UniqueName(std::u16string_view wanted, std::u16string_view base,
+                          const NameTaken& taken, std::size_t fieldUnits) {
+    const std::size_t maxUnits = fieldUnits - 1;
+    const std::u16string_view w = CutUnits(wanted, maxUnits);
+    if (!taken(w)) {
+        return std::u16string(w);
+    }
+    const std::u16string_view b = CutUnits(base, kBaseUnits);
+    for (long long n = 1;; ++n) {
+        const std::u16string suffix = u"_" + DecimalU16(n);
+        std::u16string candidate(CutUnits(b, maxUnits - suffix.size()));
+        candidate += suffix;
+        if (!taken(candidate)) {
+            return candidate;
+        }
+    }
+}

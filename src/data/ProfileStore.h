@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "data/ProfileList.h"
+#include "data/ProfileRecord.h"
+#include "data/ProfileUi.h"
+
+enum class ImportResult { Imported, CannotOpen, WrongSize };
+
+// Config.data, Profile.data and the .gmp exchange files, and the profile-list operations
+// that keep the working state's slots bound to list entries.
+class ProfileStore {
+public:
+    using FolderFn = std::function<std::filesystem::path()>;
+
+    // perUserFolder is asked afresh for every file; namePrefix is string 49.
+    ProfileStore(ProfileList& list, tagSTATEBLOCK& working, FolderFn perUserFolder,
+                 std::u16string namePrefix, ProfileUi& ui);
+
+    std::filesystem::path ConfigFolder() const;
+    std::filesystem::path StateFilePath() const;
+    std::filesystem::path ProfileListPath() const;
+
+    void LoadStateFile(tagSTATEBLOCK& block);
+    bool SaveStateFile(const tagSTATEBLOCK& block);
+    void LoadProfileList();
+    bool SaveProfileList();
+    void FreeProfileList() { list_.Clear(); }
+
+    // Binds every slot of the block to an existing list entry; run once the list is loaded.
+    void RepairSlotBindings(tagSTATEBLOCK& block) const;
+
+    tagPROFILE* NewProfile();
+    bool CopyProfile();
+    bool DeleteProfile();
+    bool BindSlotToProfile(std::size_t position);
+    ImportResult ImportProfile(const std::filesystem::path& file);
+    bool ExportProfile(const std::filesystem::path& file) const;
+
+    const std::u16string& NamePrefix() const { return namePrefix_; }
+
+private:
+    void BindCurrentSlotToLast();
+    void NotifyChanged();
+
+    ProfileList& list_;
+    tagSTATEBLOCK& working_;
+    FolderFn perUserFolder_;
+    std::u16string namePrefix_;
+    ProfileUi& ui_;
+};

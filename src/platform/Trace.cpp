@@ -1,0 +1,3 @@
+#include "platform/Trace.h"
+
+Q_LOGGING_CATEGORY(lcApp, "corvane.app", QtWarningMsg)

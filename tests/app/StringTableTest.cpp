@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include "app/StringTable.h"
+#include "app/Utf.h"
+
+namespace {
+
+TEST(StringTable, ParsesEntriesEscapesAndComments) {
+    StringTable t;
+    t.Parse("# comment\n\n5\tApply\r\n49\tProfile \n7\tline\\none\\ttab\\\\\n"
+            "bad line\n12x\tno\n1002\tFen\xC3\xAAtre \xF0\x9F\x8E\xAE\n");
+    EXPECT_EQ(t.Get(5), u"Apply");
+    EXPECT_EQ(t.Get(49), u"Profile ");  // trailing blanks are part of the text
+    EXPECT_EQ(t.Get(7), u"line\none\ttab\\");
+    EXPECT_EQ(t.Get(1002), u"Fen\u00EAtre \U0001F3AE");
+    EXPECT_EQ(t.Get(12), u"");
+    EXPECT_EQ(t.Get(999), u"");
+    EXPECT_EQ(t.Count(), 4u);
+}
+
+TEST(StringTable, TextsAreCutToTheCallersBuffer) {
+    StringTable t;
+    t.Parse("1\t" + std::string(300, 'a') + "\n");
+    EXPECT_EQ(t.Get(1).size(), 259u);
+    EXPECT_EQ(t.Get(1, StringTable::kWarningBufferUnits).size(), 300u);
+}
+
+TEST(StringTable, MissingFileLeavesEveryTextEmpty) {
+    StringTable t;
+    EXPECT_FALSE(t.Load("/nonexistent/strings.txt"));
+    EXPECT_EQ(t.Get(49), u"");
+}
+
+// The shipped table carries the texts the program builds names and warnings from.
+TEST(StringTable, ShippedTableHasTheTextsTheProgramNeeds) {
+    StringTable t;
+    ASSERT_TRUE(t.Load(CORVANE_STRING_TABLE));
+    EXPECT_EQ(t.Get(49), u"Profile ");
+    EXPECT_EQ(t.Get(19), u"Macro ");
+    for (int n : {1, 2, 3, 4, 5, 6, 7, 23, 24, 25, 48, 59, 60, 61, 100, 103, 1002, 1003, 1004,
+                  2001, 2002, 2003, 2005, 2006}) {
+        EXPECT_FALSE(t.Get(n).empty()) << n;
+    }
+}
+
+TEST(Utf, RoundTripAndInvalidInput) {
+    const std::u16string text = u"A\u00E9\u20AC\U0001F600";
+    EXPECT_EQ(Utf8ToUtf16(Utf16ToUtf8(text)), text);
+    EXPECT_EQ(Utf8ToUtf16("\xC3"), u"\uFFFD");          // cut sequence
+    EXPECT_EQ(Utf8ToUtf16("\xC0\xAF"), u"\uFFFD\uFFFD");  // overlong
+    EXPECT_EQ(Utf16ToUtf8(u"\xD800"), "\xEF\xBF\xBD");   // lone surrogate
+}
+
+}  // namespace

@@ -1,0 +1,270 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "data/FixedText.h"
+#include "data/ProfileDefaults.h"
+#include "data/ProfileStore.h"
+#include "support/TempDir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class RecordingUi : public ProfileUi {
+public:
+    void RefreshPages() override { calls.push_back("refresh"); }
+    void PostEditNotice() override { calls.push_back("1230"); }
+    void UpdateWindowNow() override { calls.push_back("update"); }
+    bool ConfirmDelete() override {
+        calls.push_back("confirm");
+        return confirm;
+    }
+    std::vector<std::string> calls;
+    bool confirm = true;
+};
+
+class ProfileStoreTest : public ::testing::Test {
+protected:
+    ProfileStoreTest()
+        : working(std::make_unique<tagSTATEBLOCK>()),
+          store(list, *working, [this] { return dir.Path() / ""; }, u"Profile ", ui) {}
+
+    // A first start: defaults in every slot, the list made from them.
+    void StartFresh() {
+        store.LoadStateFile(*working);
+        store.LoadProfileList();
+        store.RepairSlotBindings(*working);
+    }
+
+    void AddNamed(const std::u16string& name) {
+        auto p = std::make_unique<tagPROFILE>();
+        FillProfileDefaults(*p, 0, u"x");
+        WriteFixedText(p->name, name);
+        list.Append(std::move(p));
+    }
+
+    std::u16string NameAt(std::size_t i) const { return ReadFixedText(list.At(i).name); }
+    std::u16string CurrentName() const { return ReadFixedText(working->Current().name); }
+
+    TempDir dir;
+    RecordingUi ui;
+    ProfileList list;
+    std::unique_ptr<tagSTATEBLOCK> working;
+    ProfileStore store;
+};
+
+TEST_F(ProfileStoreTest, FirstStartWritesDefaultsAndThreeProfiles) {
+    StartFresh();
+    EXPECT_EQ(fs::file_size(store.StateFilePath()), 301788u);
+    EXPECT_EQ(fs::file_size(store.ProfileListPath()), 180900u);
+    ASSERT_EQ(list.Size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(NameAt(i), u"Profile " + DecimalU16(i + 1));
+    }
+    auto expected = std::make_unique<tagSTATEBLOCK>();
+    ResetStateDefaults(*expected, u"Profile ");
+    const auto onDisk = ReadAll(store.StateFilePath());
+    EXPECT_EQ(std::memcmp(onDisk.data(), expected.get(), sizeof(tagSTATEBLOCK)), 0);
+    const auto listOnDisk = ReadAll(store.ProfileListPath());
+    EXPECT_EQ(std::memcmp(listOnDisk.data() + 60300, &expected->profiles[1], 60300), 0);
+}
+
+TEST_F(ProfileStoreTest, ListFileOfTwoRecordsGivesTwoEntries) {
+    StartFresh();
+    auto two = ReadAll(store.ProfileListPath());
+    two.resize(120600);
+    WriteAll(store.ProfileListPath(), two.data(), two.size());
+    list.Clear();
+    store.LoadProfileList();
+    EXPECT_EQ(list.Size(), 2u);
+    EXPECT_EQ(fs::file_size(store.ProfileListPath()), 120600u);  // a whole file is not rewritten
+}
+
+TEST_F(ProfileStoreTest, NewProfileNumbersAndAvoidsClashes) {
+    StartFresh();
+    EXPECT_EQ(ReadFixedText(store.NewProfile()->name), u"Profile 4");
+    list.RemoveAt(3);
+    WriteFixedText(list.At(2).name, u"profile 4");
+    EXPECT_EQ(ReadFixedText(store.NewProfile()->name), u"Profile 4_1");
+    EXPECT_EQ(fs::file_size(store.ProfileListPath()), 4 * 60300u);
+}
+
+TEST_F(ProfileStoreTest, CopyTwiceGivesCopyThenNumber) {
+    StartFresh();
+    WriteFixedText(working->Current().name, u"Gaming");
+    ASSERT_TRUE(store.CopyProfile());
+    EXPECT_EQ(CurrentName(), u"Gaming_Copy");
+    EXPECT_EQ(working->slotProfile[0], 3);
+    EXPECT_EQ((ui.calls), (std::vector<std::string>{"refresh", "1230", "update"}));
+
+    ASSERT_TRUE(store.BindSlotToProfile(0));
+    WriteFixedText(working->Current().name, u"Gaming");
+    ASSERT_TRUE(store.CopyProfile());
+    EXPECT_EQ(CurrentName(), u"Gaming_1");
+    EXPECT_EQ(list.Size(), 5u);
+    // Copy saves both files.
+    EXPECT_EQ(fs::file_size(store.ProfileListPath()), 5 * 60300u);
+    const auto state = ReadAll(store.StateFilePath());
+    EXPECT_EQ(std::memcmp(state.data(), working.get(), sizeof(tagSTATEBLOCK)), 0);
+}
+
+TEST_F(ProfileStoreTest, LookupTrimsStoredNamesAndIgnoresCase) {
+    AddNamed(u"  Gaming ");
+    AddNamed(u"gaming");
+    EXPECT_EQ(list.FindProfile(u"GAMING"), 0u);
+    EXPECT_FALSE(list.FindProfile(u" Gaming").has_value());
+}
+
+TEST_F(ProfileStoreTest, DeleteRebindsSlots) {
+    for (int i = 0; i < 6; ++i) {
+        AddNamed(u"P" + DecimalU16(i));
+    }
+    working->slotProfile[0] = 0;
+    working->slotProfile[1] = 4;
+    working->slotProfile[2] = 5;
+    working->currentSlot = 1;
+    ASSERT_TRUE(store.DeleteProfile());
+    EXPECT_EQ(working->slotProfile[0], 0);
+    EXPECT_EQ(working->slotProfile[1], 4);
+    EXPECT_EQ(working->slotProfile[2], 4);
+    EXPECT_EQ(ReadFixedText(working->profiles[1].name), u"P5");
+    EXPECT_EQ(ReadFixedText(working->profiles[2].name), u"P5");
+    EXPECT_EQ(fs::file_size(store.ProfileListPath()), 5 * 60300u);
+    EXPECT_FALSE(fs::exists(store.StateFilePath()));  // Config.data is not saved
+}
+
+TEST_F(ProfileStoreTest, DeleteRefusals) {
+    for (int i = 0; i < 4; ++i) {
+        AddNamed(u"P" + DecimalU16(i));
+    }
+    working->currentSlot = 0;
+    working->slotProfile[0] = 2;  // one of the first three
+    EXPECT_FALSE(store.DeleteProfile());
+    EXPECT_TRUE(ui.calls.empty());
+    working->slotProfile[0] = 3;
+    ui.confirm = false;
+    EXPECT_FALSE(store.DeleteProfile());
+    EXPECT_EQ((ui.calls), (std::vector<std::string>{"confirm"}));
+    EXPECT_EQ(list.Size(), 4u);
+}
+
+TEST_F(ProfileStoreTest, BindRejectsPositionsOutsideTheList) {
+    StartFresh();
+    EXPECT_FALSE(store.BindSlotToProfile(3));
+    EXPECT_TRUE(store.BindSlotToProfile(2));
+    EXPECT_EQ(working->slotProfile[0], 2);
+    EXPECT_EQ(CurrentName(), u"Profile 3");
+}
+
+TEST_F(ProfileStoreTest, ExportReplacesAndIsRepeatable) {
+    StartFresh();
+    const fs::path file = dir.Path() / "out.gmp";
+    WriteAll(file, "old contents", 12);
+    ASSERT_TRUE(store.ExportProfile(file));
+    const auto first = ReadAll(file);
+    ASSERT_TRUE(store.ExportProfile(file));
+    EXPECT_EQ(first.size(), 60300u);
+    EXPECT_EQ(ReadAll(file), first);
+    EXPECT_EQ(std::memcmp(first.data(), &working->Current(), 60300), 0);
+}
+
+TEST_F(ProfileStoreTest, ImportAppendsBindsAndNamesUniquely) {
+    StartFresh();
+    const fs::path file = dir.Path() / "in.gmp";
+    ASSERT_TRUE(store.ExportProfile(file));  // named "Profile 1", which exists
+    ASSERT_EQ(store.ImportProfile(file), ImportResult::Imported);
+    EXPECT_EQ(CurrentName(), u"Profile 1_1");
+    ASSERT_EQ(store.ImportProfile(file), ImportResult::Imported);
+    EXPECT_EQ(CurrentName(), u"Profile 1_2");
+    EXPECT_EQ(working->slotProfile[0], 4);
+    EXPECT_EQ(fs::file_size(store.ProfileListPath()), 5 * 60300u);
+}
+
+TEST_F(ProfileStoreTest, ImportRefusesWrongSizeAndMissingFiles) {
+    StartFresh();
+    const fs::path file = dir.Path() / "bad.gmp";
+    for (std::size_t size : {std::size_t{0}, std::size_t{60299}, std::size_t{60301}}) {
+        std::vector<char> bytes(size, 'a');
+        WriteAll(file, bytes.data(), bytes.size());
+        EXPECT_EQ(store.ImportProfile(file), ImportResult::WrongSize) << size;
+    }
+    EXPECT_EQ(store.ImportProfile(dir.Path() / "none.gmp"), ImportResult::CannotOpen);
+    EXPECT_EQ(list.Size(), 3u);
+    EXPECT_TRUE(ui.calls.empty());
+}
+
+TEST_F(ProfileStoreTest, ImportedNameWithoutTerminatorStaysInItsField) {
+    StartFresh();
+    auto p = std::make_unique<tagPROFILE>(working->Current());
+    std::fill(std::begin(p->name), std::end(p->name), u'N');
+    const fs::path file = dir.Path() / "full.gmp";
+    WriteAll(file, p.get(), sizeof *p);
+    ASSERT_EQ(store.ImportProfile(file), ImportResult::Imported);
+    EXPECT_EQ(CurrentName(), std::u16string(249, u'N'));
+    EXPECT_EQ(working->Current().name[249], u'\0');
+}
+
+TEST_F(ProfileStoreTest, ShortStateFileIsRepairedAndKeepsWhatItHolds) {
+    StartFresh();
+    auto saved = std::make_unique<tagSTATEBLOCK>();
+    ResetStateDefaults(*saved, u"Profile ");
+    WriteFixedText(saved->profiles[0].name, u"Mine");
+    saved->currentSlot = 7;
+    saved->slotProfile[1] = 40;
+    saved->slotProfile[2] = -3;
+    fs::create_directories(store.ConfigFolder());
+    WriteAll(store.StateFilePath(), saved.get(), 272 + 60300 + 100);  // slot 1 cut short
+
+    auto block = std::make_unique<tagSTATEBLOCK>();
+    store.LoadStateFile(*block);
+    store.RepairSlotBindings(*block);
+    EXPECT_EQ(block->currentSlot, 0);
+    EXPECT_EQ(ReadFixedText(block->profiles[0].name), u"Mine");
+    EXPECT_EQ(block->profiles[2].levelX[4], 160);  // defaults where the file ran out
+    EXPECT_EQ(block->slotProfile[0], 0);
+    EXPECT_EQ(block->slotProfile[1], 1);
+    EXPECT_EQ(block->slotProfile[2], 2);
+}
+
+TEST_F(ProfileStoreTest, DamagedListKeepsWholeRecordsAndTheOriginal) {
+    StartFresh();
+    auto bytes = ReadAll(store.ProfileListPath());
+    bytes.resize(2 * 60300 + 17);
+    WriteAll(store.ProfileListPath(), bytes.data(), bytes.size());
+    list.Clear();
+    store.LoadProfileList();
+    EXPECT_EQ(list.Size(), 2u);
+    EXPECT_EQ(fs::file_size(store.ConfigFolder() / "Profile.data.bad"), bytes.size());
+    EXPECT_EQ(fs::file_size(store.ProfileListPath()), 2 * 60300u);
+
+    // A file without one whole record counts as missing, and is kept aside as well.
+    bytes.resize(500);
+    WriteAll(store.ProfileListPath(), bytes.data(), bytes.size());
+    list.Clear();
+    store.LoadProfileList();
+    EXPECT_EQ(list.Size(), 3u);
+    EXPECT_EQ(fs::file_size(store.ConfigFolder() / "Profile.data.bad.1"), 500u);
+    EXPECT_EQ(fs::file_size(store.ConfigFolder() / "Profile.data.bad"), 2 * 60300u + 17);
+}
+
+TEST_F(ProfileStoreTest, EmptyListFileCountsAsMissing) {
+    fs::create_directories(store.ConfigFolder());
+    WriteAll(store.ProfileListPath(), "", 0);
+    StartFresh();
+    EXPECT_EQ(list.Size(), 3u);
+    EXPECT_EQ(fs::file_size(store.ProfileListPath()), 180900u);
+}
+
+TEST_F(ProfileStoreTest, SavesFailQuietlyWhenTheFolderCannotBeMade) {
+    WriteAll(dir.Path() / "Config", "x", 1);  // a file where the folder should be
+    StartFresh();
+    EXPECT_EQ(list.Size(), 3u);
+    EXPECT_FALSE(store.SaveProfileList());
+    EXPECT_EQ(ReadAll(dir.Path() / "Config"), std::vector<char>{'x'});
+}
+
+}  // namespace

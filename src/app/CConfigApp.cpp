@@ -8,6 +8,7 @@
 #include "platform/FileSync.h"
 #include "platform/MessageEvent.h"
 #include "platform/QtText.h"
+#include "platform/QuitSignals.h"
 #include "platform/SingleInstance.h"
 #include "platform/Trace.h"
 
@@ -31,6 +32,7 @@ int CConfigApp::Run() {
         CConfigDlg dlg(IsAutoStart(args));
         connect(instance_.get(), &SingleInstance::MessageReceived, &dlg,
                 [&dlg](quint32 number) { PostMessageTo(&dlg, number); });
+        platform::OnQuitRequest(&dlg, [&dlg] { dlg.close(); });
         result = dlg.RunModal();
     }
     ExitInstance();

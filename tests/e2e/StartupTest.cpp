@@ -64,6 +64,7 @@ class StartupTest : public QObject {
 private slots:
     void firstStartCreatesTheRecordFiles();
     void secondInstanceNotifiesTheFirstAndEnds();
+    void terminationRunsTheShutdownSequence();
 };
 
 void StartupTest::firstStartCreatesTheRecordFiles() {
@@ -110,7 +111,8 @@ void StartupTest::secondInstanceNotifiesTheFirstAndEnds() {
     QVERIFY(first.WaitForTrace("main window initialised"));
 
     Instance second(home.path());
-    QVERIFY(second.Process().waitForFinished(10000));
+    second.Process().waitForFinished(10000);
+    QCOMPARE(second.Process().state(), QProcess::NotRunning);
     QCOMPARE(second.Process().exitStatus(), QProcess::NormalExit);
     QCOMPARE(second.Process().exitCode(), 0);
     QVERIFY(second.WaitForTrace("another instance is running", 1000));
@@ -122,6 +124,22 @@ void StartupTest::secondInstanceNotifiesTheFirstAndEnds() {
     Instance other(otherHome.path());
     QVERIFY2(other.WaitForTrace("main window initialised"), other.Trace().constData());
     QCOMPARE(other.Process().state(), QProcess::Running);
+}
+
+void StartupTest::terminationRunsTheShutdownSequence() {
+    QTemporaryDir home;
+    Instance first(home.path());
+    QVERIFY2(first.WaitForTrace("main window initialised"), first.Trace().constData());
+    first.Process().terminate();
+    QVERIFY(first.WaitForTrace("main window destroyed"));
+    first.Process().waitForFinished(5000);  // false when it has already ended
+    QCOMPARE(first.Process().state(), QProcess::NotRunning);
+    QCOMPARE(first.Process().exitStatus(), QProcess::NormalExit);
+    QCOMPARE(first.Process().exitCode(), 0);
+
+    // The lock and the socket are gone with it: the next start is a first instance again.
+    Instance next(home.path());
+    QVERIFY2(next.WaitForTrace("single instance: listening"), next.Trace().constData());
 }
 
 QTEST_GUILESS_MAIN(StartupTest)

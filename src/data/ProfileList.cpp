@@ -29,6 +29,9 @@ std::optional<std::size_t> ProfileList::FindProfile(std::u16string_view wanted) 
 std::u16string ProfileList::UniqueName(std::u16string_view wanted,
                                        std::u16string_view base) const {
     return ::UniqueName(
-        wanted, base, [this](std::u16string_view n) { return FindProfile(n).has_value(); },
+        // A candidate with blanks at its ends is compared as it will be found later, trimmed;
+        // otherwise repeated imports of " X" would all be named " X_1".
+        wanted, base,
+        [this](std::u16string_view n) { return FindProfile(TrimWhiteSpace(n)).has_value(); },
         kProfileNameUnits);
 }

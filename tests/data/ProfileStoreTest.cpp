@@ -184,6 +184,17 @@ TEST_F(ProfileStoreTest, ImportAppendsBindsAndNamesUniquely) {
     EXPECT_EQ(fs::file_size(store.ProfileListPath()), 5 * 60300u);
 }
 
+TEST_F(ProfileStoreTest, RepeatedImportOfABlankedNameStaysUnique) {
+    StartFresh();
+    WriteFixedText(working->Current().name, u" Profile 2");
+    const fs::path file = dir.Path() / "blank.gmp";
+    ASSERT_TRUE(store.ExportProfile(file));
+    ASSERT_EQ(store.ImportProfile(file), ImportResult::Imported);
+    EXPECT_EQ(CurrentName(), u" Profile 2_1");
+    ASSERT_EQ(store.ImportProfile(file), ImportResult::Imported);
+    EXPECT_EQ(CurrentName(), u" Profile 2_2");
+}
+
 TEST_F(ProfileStoreTest, ImportRefusesWrongSizeAndMissingFiles) {
     StartFresh();
     const fs::path file = dir.Path() / "bad.gmp";

@@ -1,0 +1,34 @@
+#include <algorithm>
+#include <iterator>
+
+#include "device/ApplyJob.h"
+#include "device/ReportSender.h"
+
+bool ApplyToDevice(tagSTATEBLOCK& s, bool all, ReportSender& sender) {
+    if (all || s.profileSwitched == 1) {
+        sender.SendSensitivityReport();
+        sender.SendLightingReport();
+        sender.SendReportRateReport();
+        sender.SendMacroReports();
+        sender.SendButtonReport();
+        return false;
+    }
+    if (s.sensitivityChanged == 1) {
+        sender.SendSensitivityReport();
+    }
+    if (s.lightingChanged == 1) {
+        sender.SendLightingReport();
+    }
+    if (s.reportRateChanged == 1) {
+        sender.SendReportRateReport();
+    }
+    sender.SendMacroReports();
+    const bool buttons = std::any_of(std::begin(s.buttonChanged), std::begin(s.buttonChanged) + 24,
+                                     [](std::int32_t c) { return c == 1; });
+    if (!buttons) {
+        return false;
+    }
+    sender.SendButtonReport();
+    std::fill(std::begin(s.buttonChanged), std::end(s.buttonChanged), 0);
+    return true;
+}

@@ -1,0 +1,9 @@
+#include "macro/TickCount.h"
+
+#include <chrono>
+
+std::uint32_t SteadyTickCount() {
+    using namespace std::chrono;
+    const auto ms = duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+    return static_cast<std::uint32_t>(ms);
+}

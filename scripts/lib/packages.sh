@@ -6,7 +6,7 @@ CORVANE_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2
   libhidapi-dev libudev-dev
-  libxkbcommon-dev libxkbcommon-x11-dev libx11-dev xkb-data
+  libxkbcommon-dev libxkbcommon-x11-dev libxcb1-dev libx11-dev xkb-data
   xvfb xauth xdotool x11-xkb-utils x11-utils imagemagick
 )
 

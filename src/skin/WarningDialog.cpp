@@ -1,14 +1,21 @@
 #include "skin/WarningDialog.h"
 
-#include <QMessageBox>
+#include "app/AppGlobals.h"
+#include "app/StringTable.h"
+#include "skin/CWarningDlg.h"
 
-#include "platform/QtText.h"
+namespace {
+constexpr int kStrOk = 87;
+constexpr int kStrCancel = 88;
+}  // namespace
 
-// A plain message box until the skinned warning window exists.
 int ShowWarningDialog(QWidget* owner, const std::u16string& title, const std::u16string& text,
                       bool withCancel) {
-    QMessageBox box(QMessageBox::Warning, ToQString(title), ToQString(text),
-                    withCancel ? (QMessageBox::Ok | QMessageBox::Cancel) : QMessageBox::Ok,
-                    owner);
-    return box.exec() == QMessageBox::Ok ? kWarningOk : kWarningCancel;
+    const AppGlobals& g = Globals();
+    CWarningDlg dialog(owner, g.skinFolder, g.strings.Get(kStrOk), g.strings.Get(kStrCancel));
+    dialog.SetTitle(title.substr(0, StringTable::kWarningBufferUnits - 1));
+    dialog.SetMessage(text.substr(0, StringTable::kWarningBufferUnits - 1));
+    // Both buttons are always there; an informing caller simply ignores the result.
+    (void)withCancel;
+    return dialog.exec() == kWarningOk ? kWarningOk : kWarningCancel;
 }

@@ -1,0 +1,151 @@
+#include "skin/SkinWindow.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWidget>
+#include <QWindow>
+
+#include "platform/QtText.h"
+#include "skin/CBitmapBtn.h"
+#include "skin/SkinImage.h"
+
+SkinWindow::SkinWindow(QWidget& host) : QObject(&host), host_(host) {
+    // The whole window is painted every time; an erased background would only flicker.
+    host_.setAttribute(Qt::WA_OpaquePaintEvent);
+    host_.installEventFilter(this);
+}
+
+SkinWindow::~SkinWindow() = default;
+
+bool SkinWindow::Load(const std::filesystem::path& skinFolder, const std::string& layoutFile,
+                      QSize fallbackSize) {
+    layout_.Load(skinFolder / layoutFile);
+    auto picture = [&](const char16_t* key) {
+        QString relative = ToQString(layout_.Value(u"SCREEN", key));
+        // Layout files name sub-folders with either separator.
+        relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
+        return skinFolder / ToPath(relative);
+    };
+    auto load = [&](const char16_t* key, QImage& target) {
+        // An empty value would name the folder itself; that is no picture either.
+        if (layout_.Value(u"SCREEN", key).empty()) {
+            target = QImage();
+            return;
+        }
+        LoadSkinImage(picture(key), target);
+    };
+    load(u"Mask", mask_);
+    load(u"Normal", screens_[0]);
+    load(u"Over", screens_[1]);
+    load(u"Down", screens_[2]);
+    load(u"Disable", screens_[3]);
+    background_ = screens_[0];
+
+    QSize size = background_.size();
+    bool any = !background_.isNull();
+    for (const QImage* other : {&screens_[1], &screens_[2], &screens_[3], &mask_}) {
+        if (!other->isNull()) {
+            if (size.isEmpty()) {
+                size = other->size();
+            }
+            any = true;
+        }
+    }
+    if (size.isEmpty()) {
+        size = fallbackSize;
+    }
+    if (host_.isWindow()) {
+        // A top-level window is not moved here, so it opens centred over its owner.
+        host_.setFixedSize(size);
+    } else {
+        host_.setGeometry(0, 0, size.width(), size.height());
+    }
+    host_.update();
+    return any;
+}
+
+SkinEntry SkinWindow::Entry(int key) const {
+    return ParseSkinEntry(layout_.Value(u"BUTTONPOS", ToU16(QString::number(key))));
+}
+
+QRect SkinWindow::RectOf(const SkinEntry& entry) {
+    return QRect(entry.left, entry.top, std::max(0, entry.Width()), std::max(0, entry.Height()));
+}
+
+CBitmapBtn* SkinWindow::CreateButton(int key) {
+    auto* button = new CBitmapBtn(&host_);
+    const QRect r = RectOf(Entry(key));
+    button->setGeometry(r);
+    button->SetSkinPictures(screens_[0], screens_[1], screens_[2], screens_[3], r);
+    button->show();
+    return button;
+}
+
+void SkinWindow::Finish() {
+    for (QImage& screen : screens_) {
+        screen = QImage();
+    }
+    const std::optional<QRegion> region = RegionFromMask(mask_);
+    // An all-white mask would leave nothing to see or click: such a window keeps its
+    // rectangle, like one without a mask.
+    if (region && !region->isEmpty()) {
+        host_.setMask(*region);
+    } else {
+        host_.clearMask();
+    }
+}
+
+void SkinWindow::Paint() const {
+    QImage frame(host_.size(), QImage::Format_ARGB32_Premultiplied);
+    {
+        QPainter p(&frame);
+        // The theme's dark ground shows where the background picture is missing or short.
+        p.fillRect(frame.rect(), QColor(18, 20, 24));
+        p.drawImage(0, 0, background_);
+        if (drawTexts_) {
+            drawTexts_(p);
+        }
+    }
+    QPainter(&host_).drawImage(0, 0, frame);
+}
+
+bool SkinWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != &host_) {
+        return false;
+    }
+    if (event->type() == QEvent::Paint) {
+        Paint();
+        return true;
+    }
+    if (!dragEnabled_) {
+        return false;
+    }
+    switch (event->type()) {
+        case QEvent::MouseButtonPress: {
+            auto* e = static_cast<QMouseEvent*>(event);
+            if (e->button() != Qt::LeftButton) {
+                return false;
+            }
+            QWidget* top = host_.window();
+            // The window manager moves the window where it can; otherwise we follow the mouse.
+            if (QWindow* handle = top->windowHandle(); handle && handle->startSystemMove()) {
+                return false;
+            }
+            dragging_ = true;
+            dragOffset_ = e->globalPosition().toPoint() - top->pos();
+            return false;
+        }
+        case QEvent::MouseMove: {
+            auto* e = static_cast<QMouseEvent*>(event);
+            if (dragging_ && (e->buttons() & Qt::LeftButton)) {
+                host_.window()->move(e->globalPosition().toPoint() - dragOffset_);
+            }
+            return false;
+        }
+        case QEvent::MouseButtonRelease:
+            dragging_ = false;
+            return false;
+        default:
+            return false;
+    }
+}

@@ -1,0 +1,67 @@
+// The parameter records of the two text renderers and the parts of their fitting rules that
+// do not depend on a font engine.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+// Format flags of the classic renderer, with the values its callers store.
+namespace dt {
+inline constexpr std::uint32_t kLeft = 0x0;
+inline constexpr std::uint32_t kCenter = 0x1;
+inline constexpr std::uint32_t kRight = 0x2;
+inline constexpr std::uint32_t kVCenter = 0x4;
+inline constexpr std::uint32_t kBottom = 0x8;
+inline constexpr std::uint32_t kWordBreak = 0x10;
+inline constexpr std::uint32_t kSingleLine = 0x20;
+inline constexpr std::uint32_t kEndEllipsis = 0x8000;
+}  // namespace dt
+
+struct TextRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+};
+
+struct TextStyle {
+    std::u16string text;
+    int weight = 400;
+    std::uint32_t colour = 0;  // COLORREF
+    std::uint32_t format = 0;  // dt:: flags
+    bool shrinkToFit = false;
+    bool centreVertically = false;
+    TextRect rect;
+};
+
+struct TextStylePlus {
+    std::u16string text;
+    std::uint32_t argb = 0xFF000000u;
+    int alignment = 0;  // 0 near, 1 centre, 2 far
+    int lineAlignment = 0;
+    bool shrinkToFit = false;
+    bool noWrap = false;
+    bool ellipsisAtWord = false;
+    float x = 0, y = 0, width = 0, height = 0;
+};
+
+// The classic renderer never shrinks below this height...
+inline constexpr int kShrinkFloorHeight = 18;
+// ...and the other renderer never below this size.
+inline constexpr float kShrinkFloorSize = 8.0f;
+
+// Lowers the height by 1 while the measured width is at least the rectangle's width; stops
+// once the height has fallen below the floor (so a never-fitting text started at 18 or more
+// ends at 17).
+int FitFontHeight(int height, int rectWidth, const std::function<int(int height)>& measureWidth);
+
+// Lowers the size by 1.0 until the layout width minus 5 exceeds the measured width; stops
+// once the size has fallen below the floor.
+float FitFontSize(float size, float layoutWidth,
+                  const std::function<float(float size)>& measureWidth);
+
+// The top of a block of blockHeight centred in the rectangle; a taller block keeps the top.
+int CentredTop(const TextRect& rect, int blockHeight);

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 
 #include "app/StringTable.h"
+#include "data/MacroLibrary.h"
 #include "data/ProfileList.h"
 #include "data/ProfileRecord.h"
 
@@ -12,6 +14,7 @@ struct AppGlobals {
     tagSTATEBLOCK working{};
     tagSTATEBLOCK applied{};
     ProfileList profiles;
+    std::unique_ptr<MacroLibrary> macros;  // made once the string table is loaded
     std::filesystem::path programFolder;  // ends with a separator
     std::filesystem::path skinFolder;
     StringTable strings;

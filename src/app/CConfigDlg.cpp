@@ -1,24 +1,33 @@
 #include "app/CConfigDlg.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QFileDialog>
-#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QTimer>
 
+#include <algorithm>
+
 #include "app/AppFolders.h"
 #include "app/AppGlobals.h"
+#include "app/AutoRun.h"
 #include "app/Messages.h"
+#include "app/TrayIcon.h"
+#include "data/ProfileDefaults.h"
+#include "device/DeviceLink.h"
+#include "platform/AutoRunRegistration.h"
 #include "platform/MessageEvent.h"
 #include "platform/QtText.h"
 #include "platform/Trace.h"
+#include "platform/TransportLibrary.h"
+#include "skin/SkinText.h"
 #include "skin/WarningDialog.h"
 
 namespace {
 CConfigDlg* g_mainWindow = nullptr;
 
+constexpr int kStrDefaultMacroName = 19;
 constexpr int kStrDefaultProfileName = 49;
 constexpr int kStrWarningTitle = 100;
 constexpr int kStrConfirmDelete = 103;
@@ -59,7 +68,7 @@ bool CConfigDlg::OnCreate() {
     g.skinFolder = g.programFolder / "skins" / "";
     // A missing table is not reported; texts are then empty.
     g.strings.Load(g.programFolder / "lan" / "strings.txt");
-    ReadAutoRunSetting();
+    autoRun_ = ReadAutoRun(CurrentPerUserFolder());
     BuildFromSkin();
     ApplyWindowRegion();
     created_ = true;
@@ -68,7 +77,8 @@ bool CConfigDlg::OnCreate() {
 
 void CConfigDlg::OnInitDialog() {
     AppGlobals& g = Globals();
-    LoadPrivateFont();
+    // A missing font is not reported; texts then use what the system has for Arial.
+    fontId_ = ::LoadPrivateFont(g.programFolder).value_or(-1);
     setWindowTitle(QString::fromLatin1(kMainWindowTitle));
     store_ = std::make_unique<ProfileStore>(g.profiles, g.working, &CurrentPerUserFolder,
                                             g.strings.Get(kStrDefaultProfileName), *this);
@@ -78,7 +88,9 @@ void CConfigDlg::OnInitDialog() {
     // Both blocks are repaired alike, so the repair alone never reads as an edit.
     store_->RepairSlotBindings(g.applied);
     store_->RepairSlotBindings(g.working);
-    LoadMacroLibrary();
+    g.macros = std::make_unique<MacroLibrary>(&CurrentPerUserFolder,
+                                              g.strings.Get(kStrDefaultMacroName));
+    g.macros->LoadMacroLibrary();
     RefreshFromProfile();
     CreateWorker();
     BindAndOpenTransports();
@@ -92,22 +104,22 @@ void CConfigDlg::OnDestroy() {
     }
     destroyed_ = true;
     // Skin images belong to the window and go with it.
-    store_.reset();
     Globals().profiles.Clear();  // everything was saved when it changed
-    // Seam: the macro library is freed here with the profile list.
+    if (Globals().macros) {
+        Globals().macros->FreeMacroLibrary();
+    }
     CloseDeviceLink();
     RemoveTrayIcon();
-    RemovePrivateFont();
+    if (fontId_ >= 0) {
+        ::RemovePrivateFont(fontId_);
+        fontId_ = -1;
+    }
     qCDebug(lcApp) << "main window destroyed";
 }
 
-bool CConfigDlg::AnyVariantConnected() const {
-    return connectionState_[0] == 1 || connectionState_[1] == 1;
-}
+bool CConfigDlg::AnyVariantConnected() const { return link_ && link_->AnyConnected(); }
 
-bool CConfigDlg::AnyVariantEverConnected() const {
-    return connectionState_[0] != 0 || connectionState_[1] != 0;
-}
+bool CConfigDlg::AnyVariantEverConnected() const { return link_ && link_->EverConnected(); }
 
 std::u16string CConfigDlg::Text(int number) const { return Globals().strings.Get(number); }
 
@@ -132,6 +144,26 @@ bool CConfigDlg::OnMessage(const MessageEvent& m) {
             return true;
         case msg::kEditNotice:
             return true;
+        case msg::kApplyFinished:
+            if (link_) {
+                link_->OnApplyFinished(buttonsCleared_.exchange(false));
+            }
+            return true;
+        case msg::kDeviceEvent1:
+        case msg::kDeviceEvent2:
+            if (link_) {
+                link_->OnEventMessage(m.Number() == msg::kDeviceEvent1 ? 0 : 1, m.WParam(),
+                                      m.LParam());
+            }
+            return true;
+        case msg::kDeviceConnection1:
+        case msg::kDeviceConnection2:
+            qCDebug(lcApp) << "connection message" << m.Number() << m.WParam();
+            if (link_) {
+                link_->OnConnectionMessage(m.Number() == msg::kDeviceConnection1 ? 0 : 1,
+                                           m.WParam());
+            }
+            return true;
         default:
             return false;
     }
@@ -154,8 +186,65 @@ void CConfigDlg::OnCommand(int id) {
         case msg::kCmdExit:
             QTimer::singleShot(0, this, &QWidget::close);
             break;
+        case msg::kCmdToggleAutoRun:
+            ToggleAutoRun();
+            break;
         default:
             break;
+    }
+}
+
+void CConfigDlg::OnControl(int key) {
+    AppGlobals& g = Globals();
+    switch (key) {
+        case control::kClose:
+        case control::kCancel:
+            close();  // nothing is applied
+            break;
+        case control::kMinimise:
+            showMinimized();
+            break;
+        case control::kNewProfile:
+            if (tagPROFILE* added = store_->NewProfile()) {
+                g.working.slotProfile[g.working.currentSlot] =
+                    static_cast<std::int32_t>(g.profiles.Size() - 1);
+                g.working.Current() = *added;
+                RefreshPages();
+            }
+            break;
+        case control::kDeleteProfile:
+            store_->DeleteProfile();
+            break;
+        case control::kRestoreDefaults:
+            ResetStateDefaults(g.working, g.strings.Get(kStrDefaultProfileName));
+            RefreshFromProfile();
+            std::fill(std::begin(g.working.buttonChanged), std::end(g.working.buttonChanged), 1);
+            g.working.sensitivityChanged = g.working.lightingChanged = 1;
+            g.working.reportRateChanged = g.working.profileSwitched = 1;
+            link_->RequestApply(true);
+            break;
+        case control::kApply:
+            link_->RequestApply(false);
+            break;
+        case control::kOk:
+            link_->RequestApply(false);
+            close();  // shutdown waits for the worker, so the reports still go out
+            break;
+        default:
+            if (key >= control::kSlot1 && key <= control::kSlot3) {
+                g.working.currentSlot = key - control::kSlot1;
+                RefreshPages();  // nothing is sent or saved until the next apply
+            }
+            break;
+    }
+}
+
+void CConfigDlg::ToggleAutoRun() {
+    platform::AutoRunRegistration registration;
+    ::ToggleAutoRun(autoRun_, CurrentPerUserFolder(),
+                    ToPath(QCoreApplication::applicationFilePath()), registration);
+    if (tray_) {
+        tray_->SetAutoRunChecked(autoRun_ == 1);
     }
 }
 
@@ -225,26 +314,8 @@ void CConfigDlg::keyPressEvent(QKeyEvent* e) {
     }
 }
 
-void CConfigDlg::LoadPrivateFont() {
-    const QString file = FromPath(Globals().programFolder / "Font" / "arial.ttf");
-    fontId_ = QFontDatabase::addApplicationFont(file);  // -1 when missing: not reported
-}
-
-void CConfigDlg::RemovePrivateFont() {
-    if (fontId_ >= 0) {
-        QFontDatabase::removeApplicationFont(fontId_);
-        fontId_ = -1;
-    }
-}
-
-// The steps below are filled as their subsystems land: the settings file, the skin loader,
-// the macro library, the pages and the device link.
-void CConfigDlg::ReadAutoRunSetting() {}
+// The steps below are filled as their subsystems land: the skin loader and the pages.
 void CConfigDlg::BuildFromSkin() { resize(960, 600); }
 void CConfigDlg::ApplyWindowRegion() {}
-void CConfigDlg::LoadMacroLibrary() {}
 void CConfigDlg::RefreshFromProfile() { RefreshPages(); }
-void CConfigDlg::CreateWorker() {}
-void CConfigDlg::BindAndOpenTransports() {}
-void CConfigDlg::CloseDeviceLink() {}
-void CConfigDlg::RemoveTrayIcon() {}
+void CConfigDlg::EnableApplyButtons(bool) {}

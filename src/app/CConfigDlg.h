@@ -1,17 +1,37 @@
 #pragma once
 
 #include <QWidget>
+#include <atomic>
 #include <memory>
 
 #include "app/StartupRules.h"
 #include "data/ProfileStore.h"
 #include "data/ProfileUi.h"
+#include "device/DeviceLinkUi.h"
 
+class DeviceLink;
 class MessageEvent;
+class TrayIcon;
+class TransportLibrary;
+
+// Skin keys of the main window's controls; a click on one arrives as OnControl(key).
+namespace control {
+inline constexpr int kClose = 1;
+inline constexpr int kMinimise = 2;
+inline constexpr int kRestoreDefaults = 8;
+inline constexpr int kSlot1 = 11;
+inline constexpr int kSlot3 = 13;
+inline constexpr int kProfileList = 14;
+inline constexpr int kNewProfile = 15;
+inline constexpr int kDeleteProfile = 16;
+inline constexpr int kApply = 18;
+inline constexpr int kOk = 19;
+inline constexpr int kCancel = 20;
+}  // namespace control
 
 // The main window: loads everything at creation and initialisation, hosts the profile
-// commands, and releases it all in a fixed order when destroyed.
-class CConfigDlg : public QWidget, public ProfileUi {
+// commands and the device link, and releases it all in a fixed order when destroyed.
+class CConfigDlg : public QWidget, public ProfileUi, public DeviceLinkUi {
 public:
     explicit CConfigDlg(bool autoStart);
     ~CConfigDlg() override;
@@ -20,14 +40,30 @@ public:
     int RunModal();
 
     void OnCommand(int id);
+    void OnControl(int key);
     bool AnyVariantConnected() const;
     bool AnyVariantEverConnected() const;
+    TrayIcon* Tray() const { return tray_.get(); }
 
     // ProfileUi
     void RefreshPages() override;
     void PostEditNotice() override;
     void UpdateWindowNow() override;
     bool ConfirmDelete() override;
+
+    // DeviceLinkUi
+    void AddTrayIcon() override;
+    void RemoveTrayIcon() override;
+    void ShowWindow() override;
+    void HideWindow() override;
+    void ShowLevel() override;
+    void ShowReportRate() override;
+    void OpenProgram(const std::u16string& path) override;
+    void BeginApplyWait() override;
+    void EndApplyWait() override;
+    void ApplyPointerSettings(const tagPROFILE& profile) override;
+    void ScheduleArrival(int variant, std::chrono::milliseconds delay) override;
+    void PostApplyFinished(bool buttonsCleared) override;
 
 protected:
     bool event(QEvent* e) override;
@@ -43,28 +79,28 @@ private:
 
     void ImportProfile();
     void ExportProfile();
+    void ToggleAutoRun();
+    void EnableApplyButtons(bool on);
     std::u16string Text(int number) const;
 
     // Steps whose subsystems land later; each is called at its place in the sequences.
-    void ReadAutoRunSetting();
     void BuildFromSkin();
     void ApplyWindowRegion();
-    void LoadMacroLibrary();
     void RefreshFromProfile();
+
     void CreateWorker();
     void BindAndOpenTransports();
     void CloseDeviceLink();
-    void RemoveTrayIcon();
-
-    void LoadPrivateFont();
-    void RemovePrivateFont();
 
     VisibilityRule visibility_;
     std::unique_ptr<ProfileStore> store_;
+    std::unique_ptr<TrayIcon> tray_;
+    std::unique_ptr<TransportLibrary> transports_[2];
+    std::unique_ptr<DeviceLink> link_;
+    std::atomic<bool> buttonsCleared_{false};
+    bool applyWaiting_ = false;
     int fontId_ = -1;
-    int autoRun_ = -1;
-    // Connection state per transport variant, kept by the device link; 0 = never connected.
-    int connectionState_[2] = {0, 0};
+    std::int32_t autoRun_ = -1;
     bool created_ = false;
     bool destroyed_ = false;
 };

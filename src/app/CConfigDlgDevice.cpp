@@ -1,0 +1,129 @@
+// The main window's side of the device link: binding the plug-ins, the tray icon, the
+// apply wait and the device's own notices.
+#include <QApplication>
+#include <QDesktopServices>
+#include <QTimer>
+#include <QUrl>
+
+#include "app/AppGlobals.h"
+#include "app/CConfigDlg.h"
+#include "app/Messages.h"
+#include "app/TrayIcon.h"
+#include "device/DeviceLink.h"
+#include "device/ReportSender.h"
+#include "pages/sensitivity/PointerSettings.h"
+#include "platform/MessageEvent.h"
+#include "platform/PointerControl.h"
+#include "platform/QtText.h"
+#include "platform/Trace.h"
+#include "platform/TransportLibrary.h"
+
+namespace {
+#ifdef _WIN32
+constexpr const char* kPluginSuffix = ".dll";
+#else
+constexpr const char* kPluginSuffix = ".so";
+#endif
+}  // namespace
+
+void CConfigDlg::CreateWorker() {
+    AppGlobals& g = Globals();
+    tray_ = std::make_unique<TrayIcon>(g.strings, [this](int id) { OnCommand(id); }, this);
+    tray_->SetAutoRunChecked(autoRun_ == 1);
+    for (int v = 0; v < 2; ++v) {
+        transports_[v] = std::make_unique<TransportLibrary>(
+            g.programFolder / ("hiddriver_" + std::to_string(v + 1) + kPluginSuffix), this);
+    }
+    link_ = std::make_unique<DeviceLink>(g.working, g.applied, g.profiles, *store_, *this,
+                                         std::array<Transport*, 2>{transports_[0].get(),
+                                                                   transports_[1].get()},
+                                         &ReportSender::SleepOnThisThread);
+    link_->CreateWorker();
+}
+
+void CConfigDlg::BindAndOpenTransports() {
+    link_->OpenAtStartup();
+    qCDebug(lcApp) << "device states" << link_->State(0) << link_->State(1);
+}
+
+void CConfigDlg::CloseDeviceLink() {
+    if (!link_) {
+        return;
+    }
+    link_->Close();
+    for (auto& t : transports_) {
+        t.reset();  // variant 1 first, then variant 2
+    }
+}
+
+void CConfigDlg::AddTrayIcon() {
+    if (tray_) {
+        tray_->Add();
+        qCDebug(lcApp) << "tray icon added";
+    }
+}
+
+void CConfigDlg::RemoveTrayIcon() {
+    if (tray_ && tray_->Shown()) {
+        tray_->Remove();
+        qCDebug(lcApp) << "tray icon removed";
+    }
+}
+
+void CConfigDlg::ShowWindow() {
+    show();
+    raise();
+    activateWindow();
+    qCDebug(lcApp) << "window shown";
+}
+
+void CConfigDlg::HideWindow() {
+    hide();
+    qCDebug(lcApp) << "window hidden";
+}
+
+// Seams: the sensitivity page shows the level and the rate once it exists.
+void CConfigDlg::ShowLevel() { update(); }
+void CConfigDlg::ShowReportRate() { update(); }
+
+void CConfigDlg::OpenProgram(const std::u16string& path) {
+    // Its failure is not reported, as for an empty path.
+    QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(path)));
+}
+
+void CConfigDlg::BeginApplyWait() {
+    applyWaiting_ = true;
+    if (isVisible()) {
+        grabMouse();
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    EnableApplyButtons(false);
+}
+
+void CConfigDlg::EndApplyWait() {
+    if (!applyWaiting_) {
+        return;
+    }
+    applyWaiting_ = false;
+    EnableApplyButtons(true);
+    QApplication::restoreOverrideCursor();
+    releaseMouse();
+    qCDebug(lcApp) << "apply finished";
+}
+
+void CConfigDlg::ApplyPointerSettings(const tagPROFILE& profile) {
+    platform::ApplyPointerSettings(PointerSettingsOf(profile));
+}
+
+void CConfigDlg::ScheduleArrival(int variant, std::chrono::milliseconds delay) {
+    QTimer::singleShot(delay, this, [this, variant] {
+        if (link_) {
+            link_->CompleteArrival(variant);
+        }
+    });
+}
+
+void CConfigDlg::PostApplyFinished(bool buttonsCleared) {
+    buttonsCleared_ = buttonsCleared;
+    PostMessageTo(this, msg::kApplyFinished);
+}

@@ -1,0 +1,28 @@
+#include "pages/sensitivity/PointerSettings.h"
+
+#include "data/ProfileRecord.h"
+
+MouseAcceleration AccelerationRow(std::int32_t a) {
+    static constexpr MouseAcceleration kRows[] = {
+        {0, 0, 0}, {10, 0, 1}, {8, 0, 1},  {6, 0, 1},  {4, 0, 1}, {2, 0, 1},
+        {2, 12, 2}, {2, 10, 2}, {2, 8, 2}, {2, 6, 2}, {2, 4, 2},
+    };
+    return (a >= 0 && a <= 10) ? kRows[a] : kRows[10];
+}
+
+PointerSettings PointerSettingsOf(const tagPROFILE& p) {
+    return {p.pointerSpeed, AccelerationRow(p.pointerAccel)};
+}
+
+XPointerControl ToXPointerControl(const PointerSettings& s) {
+    // The desktop of origin's speed factors in 32nds: 1/32 at speed 1 up to 3.5 at 20.
+    static constexpr std::int32_t kSpeed32[20] = {1,  2,  4,  8,  12, 16, 20, 24,  28,  32,
+                                                  40, 48, 56, 64, 72, 80, 88, 96, 104, 112};
+    const std::int32_t speed = s.speed < 1 ? 1 : s.speed > 20 ? 20 : s.speed;
+    const std::int32_t level = s.acceleration.level;
+    const std::int32_t factor = level <= 0 ? 1 : level == 1 ? 2 : 4;
+    const std::int32_t threshold = level <= 0   ? 0
+                                   : level == 1 ? s.acceleration.firstThreshold
+                                                : s.acceleration.secondThreshold;
+    return {kSpeed32[speed - 1] * factor, 32, threshold};
+}

@@ -5,6 +5,7 @@
 #include "app/CConfigDlg.h"
 #include "app/Messages.h"
 #include "app/StartupRules.h"
+#include "macro/CaptureSetup.h"
 #include "platform/FileSync.h"
 #include "platform/MessageEvent.h"
 #include "platform/QtText.h"
@@ -50,6 +51,7 @@ bool CConfigApp::InitInstance() {
     // Seam: the owner-drawn menu decoration is installed here once per process when the
     // skinned menus land.
     platform::InstallFileSync();
+    UseSystemKeyboardLayoutForCapture();
     return true;
 }
 

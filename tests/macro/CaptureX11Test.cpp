@@ -14,7 +14,9 @@
 #include "KeyProbe.h"
 #ifdef CORVANE_HAVE_KEYS
 #include "keys/BuiltInUsLayout.h"
+#include "keys/KeyCodes.h"
 #include "keys/XKeyTranslation.h"
+#include "platform/KeyboardLayout.h"
 #endif
 #include "platform/linux/X11KeyboardCapture.h"
 
@@ -102,6 +104,7 @@ public:
 private slots:
     void initTestCase();
     void keysReachOnlyTheHolderUntilReleased();
+    void physicalKeysFollowTheServersLayout();
     void cleanupTestCase();
 
 private:
@@ -197,6 +200,37 @@ void CaptureX11Test::keysReachOnlyTheHolderUntilReleased() {
     QVERIFY(Xdotool({QStringLiteral("key"), QStringLiteral("b")}));
     QVERIFY2(WaitForLine("press 62"), "keys do not reach other windows after the release");
     QCOMPARE(holder.messages.size(), expected.size());
+}
+
+// On AZERTY the key in the Q position writes "a": it must arrive as VK_A and be stored as
+// the device code of the physical key, 0x14.
+void CaptureX11Test::physicalKeysFollowTheServersLayout() {
+#ifndef CORVANE_HAVE_KEYS
+    QSKIP("the key table is not built");
+#else
+    QCOMPARE(QProcess::execute(QStringLiteral("setxkbmap"), {QStringLiteral("fr")}), 0);
+    const std::unique_ptr<KeyboardLayout> layout = CreateSystemKeyboardLayout();
+    X11KeyboardCapture capture(
+        [&layout](std::uint32_t keycode, std::uint32_t keysym, bool released) {
+            const KeyEventCode k = TranslateXKeyEvent(keycode, keysym, released, *layout);
+            return CapturedKey{k.virtualKey, k.flags};
+        });
+    KeyProbe holder;
+    holder.setGeometry(600, 400, 100, 100);
+    holder.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&holder));
+    capture.Install(&holder);
+    QTRY_VERIFY(capture.SystemWide());
+    // xdotool types "a" with the key that writes it on the server's keymap: the Q position.
+    QVERIFY(Xdotool({QStringLiteral("key"), QStringLiteral("a"), QStringLiteral("KP_Enter")}));
+    const std::vector<KeyProbe::Message> expected{
+        {0x41, 0x00}, {0x41, 0x80}, {0x0D, 0x01}, {0x0D, 0x81}};
+    QTRY_COMPARE(holder.messages, expected);
+    QCOMPARE(VirtualKeyToDeviceCode(holder.messages[0].first, *layout),
+             (KeyConversion{true, 0x14}));
+    capture.Remove(&holder);
+    QProcess::execute(QStringLiteral("setxkbmap"), {QStringLiteral("us")});
+#endif
 }
 
 int main(int argc, char** argv) {

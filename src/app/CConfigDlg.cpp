@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QTimer>
@@ -21,6 +20,7 @@
 #include "platform/QtText.h"
 #include "platform/Trace.h"
 #include "platform/TransportLibrary.h"
+#include "skin/ExchangeFileDialogs.h"
 #include "skin/SkinText.h"
 #include "skin/WarningDialog.h"
 
@@ -249,26 +249,20 @@ void CConfigDlg::ToggleAutoRun() {
 }
 
 void CConfigDlg::ImportProfile() {
-    const QString file =
-        QFileDialog::getOpenFileName(this, ToQString(Text(kStrImportProfileTitle)),
-                                     FromPath(CurrentPerUserFolder()), kProfileFilter);
-    if (file.isEmpty()) {
-        return;
-    }
-    if (store_->ImportProfile(ToPath(file)) == ImportResult::WrongSize) {
+    const auto file = AskOpenExchangeFile(this, ToQString(Text(kStrImportProfileTitle)),
+                                          CurrentPerUserFolder(), kProfileFilter);
+    if (file && store_->ImportProfile(*file) == ImportResult::WrongSize) {
         ShowWarningDialog(this, Text(kStrWarningTitle), Text(kStrNotAProfileFile), false);
     }
 }
 
 void CConfigDlg::ExportProfile() {
-    QFileDialog dialog(this, ToQString(Text(kStrExportProfileTitle)),
-                       FromPath(CurrentPerUserFolder()), kProfileFilter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("gmp"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return;
+    const auto file = AskSaveExchangeFile(this, ToQString(Text(kStrExportProfileTitle)),
+                                          CurrentPerUserFolder(), kProfileFilter,
+                                          QStringLiteral("gmp"));
+    if (file) {
+        store_->ExportProfile(*file);
     }
-    store_->ExportProfile(ToPath(dialog.selectedFiles().front()));
 }
 
 void CConfigDlg::RefreshPages() {

@@ -1,0 +1,158 @@
+#include "HidapiSystem.h"
+
+#include <hidapi/hidapi.h>
+#include <libudev.h>
+#include <poll.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+class HidapiDevice : public HidDevice {
+public:
+    explicit HidapiDevice(hid_device* handle) : handle_(handle) {}
+    ~HidapiDevice() override { hid_close(handle_); }
+
+    int SendFeature(const std::uint8_t* data, std::size_t length) override {
+        return hid_send_feature_report(handle_, data, length);
+    }
+    int GetFeature(std::uint8_t* data, std::size_t length) override {
+        return hid_get_feature_report(handle_, data, length);
+    }
+    int Read(std::uint8_t* data, std::size_t length, int timeoutMs) override {
+        return hid_read_timeout(handle_, data, length, timeoutMs);
+    }
+
+private:
+    hid_device* handle_;
+};
+
+// True when a hidraw node sits on a HID device with the given identifiers. The parent's
+// HID_ID reads "bus:vendor:product" in hex, e.g. "0003:00001D57:0000FA60".
+bool NodeMatches(udev_device* hidraw, std::uint16_t vendorId, std::uint16_t productId) {
+    udev_device* hid = udev_device_get_parent_with_subsystem_devtype(hidraw, "hid", nullptr);
+    const char* id = hid ? udev_device_get_property_value(hid, "HID_ID") : nullptr;
+    unsigned bus = 0;
+    unsigned vendor = 0;
+    unsigned product = 0;
+    if (id == nullptr || std::sscanf(id, "%x:%x:%x", &bus, &vendor, &product) != 3) {
+        return false;
+    }
+    return vendor == vendorId && product == productId;
+}
+
+class UdevMonitor : public HidMonitor {
+public:
+    UdevMonitor(udev* context, udev_monitor* monitor, std::uint16_t vendorId,
+                std::uint16_t productId)
+        : udev_(context), monitor_(monitor), vendorId_(vendorId), productId_(productId) {}
+    ~UdevMonitor() override {
+        udev_monitor_unref(monitor_);
+        udev_unref(udev_);
+    }
+
+    std::vector<std::string> Present() override {
+        std::vector<std::string> nodes;
+        udev_enumerate* list = udev_enumerate_new(udev_);
+        if (list == nullptr) {
+            return nodes;
+        }
+        udev_enumerate_add_match_subsystem(list, "hidraw");
+        udev_enumerate_scan_devices(list);
+        udev_list_entry* entry = nullptr;
+        udev_list_entry_foreach(entry, udev_enumerate_get_list_entry(list)) {
+            const char* path = udev_list_entry_get_name(entry);
+            udev_device* dev = udev_device_new_from_syspath(udev_, path);
+            if (dev != nullptr) {
+                if (NodeMatches(dev, vendorId_, productId_)) {
+                    nodes.emplace_back(path);
+                }
+                udev_device_unref(dev);
+            }
+        }
+        udev_enumerate_unref(list);
+        return nodes;
+    }
+
+    std::optional<HidNodeEvent> Wait(int timeoutMs) override {
+        pollfd fd{udev_monitor_get_fd(monitor_), POLLIN, 0};
+        if (poll(&fd, 1, timeoutMs) <= 0) {
+            return std::nullopt;
+        }
+        udev_device* dev = udev_monitor_receive_device(monitor_);
+        if (dev == nullptr) {
+            return std::nullopt;
+        }
+        std::optional<HidNodeEvent> event;
+        const char* action = udev_device_get_action(dev);
+        const char* path = udev_device_get_syspath(dev);
+        if (action != nullptr && path != nullptr) {
+            if (std::strcmp(action, "add") == 0) {
+                event = HidNodeEvent{HidNodeEvent::Kind::Added, path,
+                                     NodeMatches(dev, vendorId_, productId_)};
+            } else if (std::strcmp(action, "remove") == 0) {
+                // The parent is gone by now; the driver knows which nodes were ours.
+                event = HidNodeEvent{HidNodeEvent::Kind::Removed, path, false};
+            }
+        }
+        udev_device_unref(dev);
+        return event;
+    }
+
+private:
+    udev* udev_;
+    udev_monitor* monitor_;
+    std::uint16_t vendorId_;
+    std::uint16_t productId_;
+};
+
+}  // namespace
+
+// hid_exit is never called: the library is shared with the other variant's plug-in in the
+// same process, and hid_init may be repeated.
+HidapiSystem::HidapiSystem() {
+    hid_init();
+}
+
+std::unique_ptr<HidDevice> HidapiSystem::Open(std::uint16_t vendorId, std::uint16_t productId) {
+    // The mouse has several interfaces; its configuration lives on the vendor-defined one.
+    hid_device_info* list = hid_enumerate(vendorId, productId);
+    std::string chosen;
+    for (hid_device_info* info = list; info != nullptr; info = info->next) {
+        if (chosen.empty() || info->usage_page >= 0xFF00) {
+            chosen = info->path;
+            if (info->usage_page >= 0xFF00) {
+                break;
+            }
+        }
+    }
+    hid_free_enumeration(list);
+    if (chosen.empty()) {
+        return nullptr;
+    }
+    hid_device* handle = hid_open_path(chosen.c_str());
+    if (handle == nullptr) {
+        return nullptr;
+    }
+    return std::make_unique<HidapiDevice>(handle);
+}
+
+std::unique_ptr<HidMonitor> HidapiSystem::Watch(std::uint16_t vendorId, std::uint16_t productId) {
+    udev* context = udev_new();
+    if (context == nullptr) {
+        return nullptr;
+    }
+    udev_monitor* monitor = udev_monitor_new_from_netlink(context, "udev");
+    if (monitor == nullptr ||
+        udev_monitor_filter_add_match_subsystem_devtype(monitor, "hidraw", nullptr) < 0 ||
+        udev_monitor_enable_receiving(monitor) < 0) {
+        if (monitor != nullptr) {
+            udev_monitor_unref(monitor);
+        }
+        udev_unref(context);
+        return nullptr;
+    }
+    return std::make_unique<UdevMonitor>(context, monitor, vendorId, productId);
+}

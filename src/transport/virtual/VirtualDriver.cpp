@@ -131,17 +131,21 @@ void VirtualDriver::SaveState() {
 }
 
 std::string VirtualDriver::SetPlugged(bool plugged) {
+    bool repeated = false;
     {
         std::lock_guard lock(mutex_);
-        if (plugged_ == plugged) {
-            return std::string("ok\nalready ") + (plugged ? "plugged" : "unplugged") + "\n";
+        repeated = plugged_ == plugged;
+        if (!repeated) {
+            plugged_ = plugged;
+            open_ = false;  // a device that went away needs opening again
+            SaveState();
         }
-        plugged_ = plugged;
-        open_ = false;  // a device that went away needs opening again
-        SaveState();
     }
+    // A repeat is announced again, as a device monitor may do, so the program's handling of
+    // repeated notices can be tried.
     target_.post(target_.context, connectionMessage_, plugged ? 1 : 0, 0);
-    return std::string("ok\n") + (plugged ? "plugged" : "unplugged") + "\n";
+    return std::string("ok\n") + (repeated ? "already " : "") + (plugged ? "plugged" : "unplugged") +
+           "\n";
 }
 
 std::string VirtualDriver::PostEvent(std::uint16_t category, std::uint16_t value) {

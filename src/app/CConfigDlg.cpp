@@ -20,7 +20,9 @@
 #include "platform/QtText.h"
 #include "platform/Trace.h"
 #include "platform/TransportLibrary.h"
+#include "skin/CBitmapBtn.h"
 #include "skin/ExchangeFileDialogs.h"
+#include "skin/SkinWindow.h"
 #include "skin/SkinText.h"
 #include "skin/WarningDialog.h"
 
@@ -233,7 +235,10 @@ void CConfigDlg::OnControl(int key) {
         default:
             if (key >= control::kSlot1 && key <= control::kSlot3) {
                 g.working.currentSlot = key - control::kSlot1;
+                SelectSlot(g.working.currentSlot);
                 RefreshPages();  // nothing is sent or saved until the next apply
+            } else if (key >= 4 && key <= 7 && key != currentTab_) {
+                SelectTab(key);  // seam: the pages switch here
             }
             break;
     }
@@ -265,11 +270,6 @@ void CConfigDlg::ExportProfile() {
     }
 }
 
-void CConfigDlg::RefreshPages() {
-    // Seam: the profile caption and the four pages redraw from the current profile here.
-    update();
-}
-
 void CConfigDlg::PostEditNotice() { PostMessageTo(this, msg::kEditNotice); }
 
 void CConfigDlg::UpdateWindowNow() { repaint(); }
@@ -277,15 +277,6 @@ void CConfigDlg::UpdateWindowNow() { repaint(); }
 bool CConfigDlg::ConfirmDelete() {
     return ShowWarningDialog(this, Text(kStrWarningTitle), Text(kStrConfirmDelete), true) !=
            kWarningCancel;
-}
-
-void CConfigDlg::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    // Seam: the skin's Normal screen is drawn here; until then the theme's background.
-    p.fillRect(rect(), QColor(18, 20, 24));
-    if (visibility_.HideAfterPaint(AnyVariantEverConnected())) {
-        QTimer::singleShot(0, this, &QWidget::hide);
-    }
 }
 
 void CConfigDlg::closeEvent(QCloseEvent* e) {
@@ -308,8 +299,3 @@ void CConfigDlg::keyPressEvent(QKeyEvent* e) {
     }
 }
 
-// The steps below are filled as their subsystems land: the skin loader and the pages.
-void CConfigDlg::BuildFromSkin() { resize(960, 600); }
-void CConfigDlg::ApplyWindowRegion() {}
-void CConfigDlg::RefreshFromProfile() { RefreshPages(); }
-void CConfigDlg::EnableApplyButtons(bool) {}

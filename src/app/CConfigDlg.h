@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QRect>
 #include <QWidget>
 #include <atomic>
+#include <map>
 #include <memory>
 
 #include "app/StartupRules.h"
@@ -9,7 +11,9 @@
 #include "data/ProfileUi.h"
 #include "device/DeviceLinkUi.h"
 
+class CBitmapBtn;
 class DeviceLink;
+class SkinWindow;
 class MessageEvent;
 class TrayIcon;
 class TransportLibrary;
@@ -83,16 +87,22 @@ private:
     void EnableApplyButtons(bool on);
     std::u16string Text(int number) const;
 
-    // Steps whose subsystems land later; each is called at its place in the sequences.
     void BuildFromSkin();
     void ApplyWindowRegion();
     void RefreshFromProfile();
+    void SelectTab(int key);
+    void SelectSlot(int slot);
 
     void CreateWorker();
     void BindAndOpenTransports();
     void CloseDeviceLink();
 
     VisibilityRule visibility_;
+    std::unique_ptr<SkinWindow> skin_;
+    std::map<int, CBitmapBtn*> controls_;  // by skin key; owned as child widgets
+    QRect listAnchor_;
+    QRect pageArea_;
+    int currentTab_ = 0;
     std::unique_ptr<ProfileStore> store_;
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<TransportLibrary> transports_[2];

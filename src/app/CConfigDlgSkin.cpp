@@ -1,0 +1,108 @@
+// The main window's look: its controls from skin_Config.ini and what they show.
+#include <QPainter>
+
+#include "app/AppGlobals.h"
+#include "app/CConfigDlg.h"
+#include "data/FixedText.h"
+#include "platform/QtText.h"
+#include "skin/CBitmapBtn.h"
+#include "skin/SkinWindow.h"
+
+namespace {
+
+struct ControlSetup {
+    int key;
+    int caption;  // string number, 0 for none
+    bool shrink;
+};
+
+// In creation order.
+constexpr ControlSetup kControls[] = {
+    {1, 0, false},   {2, 0, false},   {3, 0, false},   {4, 1, true},    {5, 2, true},
+    {6, 3, true},    {7, 4, true},    {8, 48, true},   {18, 5, true},   {19, 6, true},
+    {20, 7, true},   {11, 23, true},  {12, 24, true},  {13, 25, true},  {14, 0, false},
+    {15, 0, false},  {16, 0, false},  {17, 0, false},
+};
+
+constexpr int kFirstTab = 4;
+constexpr int kLastTab = 7;
+constexpr int kButtonsTab = 5;
+constexpr int kPageAreaKey = 10;
+
+bool IsTab(int key) { return key >= kFirstTab && key <= kLastTab; }
+
+}  // namespace
+
+void CConfigDlg::BuildFromSkin() {
+    const AppGlobals& g = Globals();
+    skin_ = std::make_unique<SkinWindow>(*this);
+    skin_->Load(g.skinFolder, "skin_Config.ini", QSize(960, 600));
+    for (const ControlSetup& c : kControls) {
+        CBitmapBtn* b = skin_->CreateButton(c.key);
+        b->SetTooltip(skin_->Entry(c.key).text, true);
+        if (c.caption != 0) {
+            b->SetCaption(g.strings.Get(c.caption));
+        }
+        b->SetShrinkToFit(c.shrink);
+        // Keys stay with the window, which swallows Escape, Enter and Space.
+        b->setFocusPolicy(Qt::NoFocus);
+        if (IsTab(c.key)) {
+            b->SetFontHeight(18);
+            ButtonColours tab;
+            tab.normal = 0x808080;
+            tab.hover = tab.pressedOrOn = tab.disabled = 0xFFFFFF;
+            b->SetTextColours(tab);
+        }
+        if (c.key == 8 || c.key >= 18) {
+            b->SetCaptionLayout(0);
+        }
+        const int key = c.key;
+        connect(b, &QAbstractButton::clicked, this, [this, key] { OnControl(key); });
+        controls_[key] = b;
+    }
+    listAnchor_ = SkinWindow::RectOf(skin_->Entry(control::kProfileList));
+    pageArea_ = SkinWindow::RectOf(skin_->Entry(kPageAreaKey));
+    // Seam: the four pages are created in the page area here; the buttons page shows first.
+    SelectTab(kButtonsTab);
+}
+
+void CConfigDlg::ApplyWindowRegion() { skin_->Finish(); }
+
+void CConfigDlg::SelectTab(int key) {
+    currentTab_ = key;
+    for (int k = kFirstTab; k <= kLastTab; ++k) {
+        controls_[k]->SetCheck(k == key ? 1 : 0);
+    }
+}
+
+void CConfigDlg::SelectSlot(int slot) {
+    for (int k = 0; k < kSlotCount; ++k) {
+        controls_[control::kSlot1 + k]->SetCheck(k == slot ? 1 : 0);
+    }
+}
+
+void CConfigDlg::RefreshFromProfile() {
+    SelectSlot(Globals().working.currentSlot);
+    RefreshPages();
+}
+
+void CConfigDlg::RefreshPages() {
+    CBitmapBtn* list = controls_[control::kProfileList];
+    list->SetCaption(ReadFixedText(Globals().working.Current().name));
+    list->repaint();
+    // Seam: the buttons, sensitivity and lighting pages refresh from the profile here.
+}
+
+void CConfigDlg::EnableApplyButtons(bool on) {
+    for (int key : {control::kApply, control::kOk, control::kRestoreDefaults}) {
+        controls_[key]->setEnabled(on);
+        controls_[key]->repaint();
+    }
+}
+
+void CConfigDlg::paintEvent(QPaintEvent*) {
+    skin_->Paint();
+    if (visibility_.HideAfterPaint(AnyVariantEverConnected())) {
+        QMetaObject::invokeMethod(this, &QWidget::hide, Qt::QueuedConnection);
+    }
+}

@@ -158,7 +158,7 @@ void DeviceLink::RequestApply(bool all) {
         ui_.ApplyPointerSettings(working_.Current());
         ApplyJob job;
         job.snapshot = std::make_unique<tagSTATEBLOCK>(working_);
-        job.all = fullApplyPending_.load();
+        job.fullApplyPending = fullApplyPending_.load();
         worker_->Post(std::move(job));
     }
     applied_ = working_;
@@ -207,14 +207,16 @@ std::int32_t DeviceLink::ActiveSetFeature(const std::uint8_t* report, std::int32
 }
 
 bool DeviceLink::RunJob(ApplyJob& job) {
-    if (!AnyConnected()) {
+    if (job.message != ApplyJob::kMessage || job.wParam != 1 || !job.snapshot ||
+        !AnyConnected()) {
         return false;  // still answered with 1256, so the window is released
     }
     ReportSender sender(
         *job.snapshot,
         [this](const std::uint8_t* r, std::int32_t n) { return ActiveSetFeature(r, n); },
         sleep_);
-    const bool cleared = ApplyToDevice(*job.snapshot, job.all, sender);
+    const bool all = job.lParam == 1 || job.fullApplyPending;
+    const bool cleared = ApplyToDevice(*job.snapshot, all, sender);
     fullApplyPending_ = false;
     return cleared;
 }

@@ -121,7 +121,7 @@ private slots:
         QTRY_COMPARE(menu.activeAction(), second);
         shot = menu.grab().toImage();
         QCOMPARE(shot.pixelColor(item2.right() - 2, item2.top() + 1), kBlue);
-        QCOMPARE(RightmostWhite(shot, item2), -1);             // black text, no white left
+        QCOMPARE(RightmostWhite(shot, item2), -1);  // black text, no white left
         QVERIFY(Count(shot, item2, Qt::black) > 10);
         QCOMPARE(shot.pixelColor(item1.right() - 2, item1.top() + 1), QColor(Qt::black));
 
@@ -335,8 +335,12 @@ private slots:
         p.drawPixmap(10, 10, menu.grab());
         p.drawPixmap(10 + subAt.x(), 10 + subAt.y(), sub.grab());
         p.end();
-        std::filesystem::create_directories(std::filesystem::path(CORVANE_MENU_REVIEW).parent_path());
+        std::filesystem::create_directories(
+            std::filesystem::path(CORVANE_MENU_REVIEW).parent_path());
         QVERIFY(review.save(QString::fromUtf8(CORVANE_MENU_REVIEW)));
+        const QImage large =
+            review.scaled(review.size() * 3, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        QVERIFY(large.save(QString::fromUtf8(CORVANE_MENU_REVIEW).replace(".png", "_x3.png")));
         menu.hide();
     }
 };

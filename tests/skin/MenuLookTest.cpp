@@ -12,10 +12,10 @@ TEST(MenuLook, ItemWidthIsTheMinimumOrTheTextWithArrowRoom) {
         {11, 30, 30},     // the text and its room still fit the minimum
         {100, 170, 170},  // insert dialog's minimum
         {151, 170, 170},  // exactly at the minimum with the room
-        {152, 170, 171},
-        {200, 170, 219},
-        {40, 0, 59},
-        {0, -5, 0},
+        {152, 170, 171},  // one pixel over it
+        {200, 170, 219},  // text plus the arrow's room
+        {40, 0, 59},      // no minimum
+        {0, -5, 0},       // never negative
     };
     for (const Case& c : cases) {
         EXPECT_EQ(MenuItemWidth(c.widest, c.minimum), c.width)

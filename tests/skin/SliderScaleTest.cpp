@@ -24,14 +24,14 @@ struct ClickCase {
 
 TEST(SliderScaleTest, ClickOnTrackSettlesOnTheNearestStep) {
     const ClickCase cases[] = {
-        {300, 400, 1, 320, true, 240},   // 1 + 319 * 0.75 = 240.25
-        {0, 400, 1, 320, true, 1},       // far left
-        {399, 400, 1, 320, true, 319},   // the last pixel is still short of the maximum
-        {400, 400, 1, 320, true, 320},   // past the end is held to the range
-        {247, 330, 0, 10, true, 7},      // 7.48 rounds down
-        {248, 330, 0, 10, true, 8},      // 7.52 rounds up
-        {248, 330, 0, 10, false, 7},     // without snapping the whole part
-        {100, 0, 1, 8, true, 1},         // a track without width gives the minimum
+        {300, 400, 1, 320, true, 240},  // 1 + 319 * 0.75 = 240.25
+        {0, 400, 1, 320, true, 1},      // far left
+        {399, 400, 1, 320, true, 319},  // the last pixel is still short of the maximum
+        {400, 400, 1, 320, true, 320},  // past the end is held to the range
+        {247, 330, 0, 10, true, 7},     // 7.48 rounds down
+        {248, 330, 0, 10, true, 8},     // 7.52 rounds up
+        {248, 330, 0, 10, false, 7},    // without snapping the whole part
+        {100, 0, 1, 8, true, 1},        // a track without width gives the minimum
     };
     for (const ClickCase& c : cases) {
         const TrackClick click = ClickOnTrack(c.px, c.width, c.minimum, c.maximum, c.snap, 1);
@@ -107,7 +107,7 @@ TEST(SliderScaleTest, DisplayValueShowsNegativesAtTheMaximumEnd) {
         std::int32_t value, minimum, maximum, want;
     };
     const Case cases[] = {
-        {-3, 1, 320, 320}, {400, 1, 320, 320}, {0, 1, 320, 1},       {7, 0, 10, 7},
+        {-3, 1, 320, 320}, {400, 1, 320, 320},   {0, 1, 320, 1},  {7, 0, 10, 7},
         {-1, 0, 10, 10},   {INT_MIN, 0, 10, 10}, {-3, -5, 5, -3}, {-9, -5, 5, -5},
     };
     for (const Case& c : cases) {
@@ -123,8 +123,9 @@ TEST(SliderScaleTest, WheelStepsWithinTheRangeAndOnlyOnChange) {
         std::optional<std::int32_t> want;
     };
     const Case cases[] = {
-        {10, 120, 0, 10, std::nullopt},  {10, -120, 0, 10, 9},   {0, -120, 0, 10, std::nullopt},
-        {5, 0, 0, 10, 4},                {400, 120, 1, 320, 320}, {-3, -120, 1, 320, 1},
+        {10, 120, 0, 10, std::nullopt}, {10, -120, 0, 10, 9},
+        {0, -120, 0, 10, std::nullopt}, {5, 0, 0, 10, 4},
+        {400, 120, 1, 320, 320},        {-3, -120, 1, 320, 1},
         {INT_MAX, 120, 0, 10, 10},
     };
     for (const Case& c : cases) {

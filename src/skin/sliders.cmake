@@ -1,0 +1,11 @@
+# Sliders: the value and position arithmetic in core, the track and its thumb as widgets.
+target_sources(skin_core PRIVATE
+  ${CMAKE_CURRENT_SOURCE_DIR}/SliderScale.h ${CMAKE_CURRENT_SOURCE_DIR}/SliderScale.cpp)
+set_property(GLOBAL APPEND PROPERTY CORVANE_CORE_SOURCES
+  ${CMAKE_CURRENT_SOURCE_DIR}/SliderScale.h ${CMAKE_CURRENT_SOURCE_DIR}/SliderScale.cpp)
+
+if(CORVANE_WITH_QT)
+  target_sources(skin_ui PRIVATE
+    ${CMAKE_CURRENT_SOURCE_DIR}/CClickHSlider.h ${CMAKE_CURRENT_SOURCE_DIR}/CClickHSlider.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/CPHSlider.h ${CMAKE_CURRENT_SOURCE_DIR}/CPHSlider.cpp)
+endif()

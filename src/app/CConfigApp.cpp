@@ -7,6 +7,7 @@
 #include "app/StartupRules.h"
 #include "macro/CaptureSetup.h"
 #include "platform/FileSync.h"
+#include "skin/MenuDecoration.h"
 #include "platform/MessageEvent.h"
 #include "platform/QtText.h"
 #include "platform/QuitSignals.h"
@@ -48,8 +49,7 @@ bool CConfigApp::InitInstance() {
         secondInstance_ = true;
         return false;
     }
-    // Seam: the owner-drawn menu decoration is installed here once per process when the
-    // skinned menus land.
+    InstallMenuDecoration();
     platform::InstallFileSync();
     UseSystemKeyboardLayoutForCapture();
     return true;
@@ -59,6 +59,6 @@ void CConfigApp::ExitInstance() {
     if (secondInstance_) {
         return;
     }
-    // Seam: the owner-drawn menu decoration is removed here.
+    RemoveMenuDecoration();
     instance_.reset();
 }

@@ -21,6 +21,7 @@
 #include "platform/Trace.h"
 #include "platform/TransportLibrary.h"
 #include "skin/CBitmapBtn.h"
+#include "skin/CExMenu.h"
 #include "skin/ExchangeFileDialogs.h"
 #include "skin/SkinWindow.h"
 #include "skin/SkinText.h"
@@ -217,6 +218,9 @@ void CConfigDlg::OnControl(int key) {
         case control::kDeleteProfile:
             store_->DeleteProfile();
             break;
+        case control::kMoreMenu:
+            ShowMoreMenu();
+            break;
         case control::kRestoreDefaults:
             ResetStateDefaults(g.working, g.strings.Get(kStrDefaultProfileName));
             RefreshFromProfile();
@@ -242,6 +246,21 @@ void CConfigDlg::OnControl(int key) {
             }
             break;
     }
+}
+
+// Copy, import and export, under button "17"; the choice comes back as a command.
+void CConfigDlg::ShowMoreMenu() {
+    CBitmapBtn* more = controls_[control::kMoreMenu];
+    CExMenu menu(Globals().skinFolder, this);
+    menu.AppendItem(msg::kCmdCopyProfile, Text(59));
+    menu.AppendItem(msg::kCmdImportProfile, Text(60));
+    menu.AppendItem(msg::kCmdExportProfile, Text(61));
+    menu.FitItemWidth(more->width());
+    menu.Track(more->mapToGlobal(QPoint(0, more->height())), this,
+               [this](int id) { OnCommand(id); });
+    // The menu held the pointer: the button looks as if it had just left it.
+    more->SetHover(false);
+    more->repaint();
 }
 
 void CConfigDlg::ToggleAutoRun() {

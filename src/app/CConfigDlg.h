@@ -28,6 +28,7 @@ inline constexpr int kSlot3 = 13;
 inline constexpr int kProfileList = 14;
 inline constexpr int kNewProfile = 15;
 inline constexpr int kDeleteProfile = 16;
+inline constexpr int kMoreMenu = 17;
 inline constexpr int kApply = 18;
 inline constexpr int kOk = 19;
 inline constexpr int kCancel = 20;
@@ -84,6 +85,7 @@ private:
     void ImportProfile();
     void ExportProfile();
     void ToggleAutoRun();
+    void ShowMoreMenu();
     void EnableApplyButtons(bool on);
     std::u16string Text(int number) const;
 

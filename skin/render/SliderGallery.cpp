@@ -2,7 +2,7 @@
 // skin as their windows build them, shown in each of their states and rendered off screen.
 // Writes sliders.png (every slider of the sensitivity page in each state, with what it
 // reported), sensitivity_sliders.png (the page's Normal screen with its sliders placed) and
-// menus.png (the owner-drawn menus).
+// menus.png (the owner-drawn menus) and lists.png (list box, scroll bar, spin control).
 #include <QApplication>
 #include <QFontDatabase>
 #include <QMouseEvent>
@@ -109,6 +109,7 @@ const std::vector<State>& States() {
 }  // namespace
 
 bool RenderMenuGallery(const std::filesystem::path& skinFolder, const QString& out);
+bool RenderListGallery(const std::filesystem::path& skinFolder, const QString& out);
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -188,6 +189,7 @@ int main(int argc, char** argv) {
     Pump();
     ok = page.grab().save(out + "/sensitivity_sliders.png") && ok;
     ok = RenderMenuGallery(skinFolder, out) && ok;
+    ok = RenderListGallery(skinFolder, out) && ok;
     if (!ok) {
         std::fprintf(stderr, "a gallery picture could not be written\n");
     }

@@ -3,7 +3,7 @@
 // scrolled to the end; the colour spin box at 0, 128 and 255.
 #include <QApplication>
 #include <QMouseEvent>
-#include <QPainter>
+#include "GalleryStrip.h"
 #include <QScrollBar>
 
 #include "skin/CListBoxEx.h"
@@ -80,25 +80,6 @@ bool RenderListGallery(const std::filesystem::path& skinFolder, const QString& o
         shots.emplace_back(QStringLiteral("spin at %1").arg(value), holder.grab().toImage());
     }
 
-    constexpr int kMargin = 16, kLabel = 22;
-    int width = kMargin, height = 0;
-    for (const auto& [name, picture] : shots) {
-        width += std::max(picture.width(), 120) + kMargin;
-        height = std::max(height, picture.height());
-    }
-    QImage gallery(width, height + kLabel + 2 * kMargin, QImage::Format_RGB32);
-    gallery.fill(QColor(24, 26, 30));
-    QPainter p(&gallery);
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(12);
-    p.setFont(font);
-    p.setPen(Qt::white);
-    int x = kMargin;
-    for (const auto& [name, picture] : shots) {
-        p.drawText(x, kMargin, 220, kLabel, Qt::AlignLeft | Qt::AlignVCenter, name);
-        p.drawImage(x, kMargin + kLabel, picture);
-        x += std::max(picture.width(), 120) + kMargin;
-    }
-    p.end();
+    const QImage gallery = GalleryStrip(shots, 120);
     return gallery.save(out + QStringLiteral("/lists.png"));
 }

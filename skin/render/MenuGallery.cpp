@@ -1,7 +1,7 @@
 // The owner-drawn menus in the gallery: a menu as the main window's More menu builds it, with
 // no item, the first and the submenu item hovered, and its submenu.
 #include <QApplication>
-#include <QPainter>
+#include "GalleryStrip.h"
 
 #include "skin/CExMenu.h"
 #include "skin/MenuDecoration.h"
@@ -42,26 +42,7 @@ bool RenderMenuGallery(const std::filesystem::path& skinFolder, const QString& o
     pictures.emplace_back(QStringLiteral("submenu, second item hovered"), sub.grab().toImage());
     sub.hide();
 
-    constexpr int kMargin = 16, kLabel = 22;
-    int width = kMargin, height = 0;
-    for (const auto& [name, picture] : pictures) {
-        width += std::max(picture.width(), 180) + kMargin;
-        height = std::max(height, picture.height());
-    }
-    QImage gallery(width, height + kLabel + 2 * kMargin, QImage::Format_RGB32);
-    gallery.fill(QColor(24, 26, 30));
-    QPainter p(&gallery);
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(12);
-    p.setFont(font);
-    p.setPen(Qt::white);
-    int x = kMargin;
-    for (const auto& [name, picture] : pictures) {
-        p.drawText(x, kMargin, 180, kLabel, Qt::AlignLeft | Qt::AlignVCenter, name);
-        p.drawImage(x, kMargin + kLabel, picture);
-        x += std::max(picture.width(), 180) + kMargin;
-    }
-    p.end();
+    const QImage gallery = GalleryStrip(pictures, 180);
     RemoveMenuDecoration();
     return gallery.save(out + QStringLiteral("/menus.png"));
 }

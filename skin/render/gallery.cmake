@@ -4,7 +4,8 @@
 # after the corvane_skin target. `cmake --build <dir> --target corvane_skin_gallery_review`
 # writes the pictures to <dir>/skin_gallery/.
 add_executable(corvane_skin_gallery ${CMAKE_CURRENT_LIST_DIR}/SliderGallery.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/MenuGallery.cpp ${CMAKE_CURRENT_LIST_DIR}/ListGallery.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/MenuGallery.cpp ${CMAKE_CURRENT_LIST_DIR}/ListGallery.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GalleryStrip.h ${CMAKE_CURRENT_LIST_DIR}/GalleryStrip.cpp)
 target_link_libraries(corvane_skin_gallery PRIVATE skin_ui Qt6::Widgets)
 add_custom_target(corvane_skin_gallery_review
   COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QTimer>
@@ -80,6 +81,12 @@ bool CConfigDlg::OnCreate() {
 
 void CConfigDlg::OnInitDialog() {
     AppGlobals& g = Globals();
+    // The program's icon, for the window and the notification area.
+    const QIcon icon(FromPath(g.skinFolder / "res" / "res_128.png"));
+    if (!icon.isNull()) {
+        setWindowIcon(icon);
+        QApplication::setWindowIcon(icon);
+    }
     // A missing font is not reported; texts then use what the system has for Arial.
     fontId_ = ::LoadPrivateFont(g.programFolder).value_or(-1);
     setWindowTitle(QString::fromLatin1(kMainWindowTitle));

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
+#include <QPixmap>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QTimer>
@@ -82,10 +83,10 @@ bool CConfigDlg::OnCreate() {
 void CConfigDlg::OnInitDialog() {
     AppGlobals& g = Globals();
     // The program's icon, for the window and the notification area.
-    const QIcon icon(FromPath(g.skinFolder / "res" / "res_128.png"));
-    if (!icon.isNull()) {
-        setWindowIcon(icon);
-        QApplication::setWindowIcon(icon);
+    QPixmap icon;
+    if (icon.load(FromPath(g.skinFolder / "res" / "res_128.png"))) {
+        setWindowIcon(QIcon(icon));
+        QApplication::setWindowIcon(QIcon(icon));
     }
     // A missing font is not reported; texts then use what the system has for Arial.
     fontId_ = ::LoadPrivateFont(g.programFolder).value_or(-1);

@@ -25,7 +25,8 @@ struct Fixture {
         : dir(std::filesystem::temp_directory_path() /
               ("corvane-bench-" + std::to_string(std::random_device{}()))),
           working(std::make_unique<tagSTATEBLOCK>()),
-          store(list, *working, [this] { return dir / ""; }, u"Profile ", ui) {
+          store(
+              list, *working, [this] { return dir / ""; }, u"Profile ", ui) {
         std::filesystem::create_directories(dir);
         ResetStateDefaults(*working, u"Profile ");
         for (int i = 0; i < profiles; ++i) {

@@ -3,8 +3,8 @@
 // scrolled to the end; the colour spin box at 0, 128 and 255.
 #include <QApplication>
 #include <QMouseEvent>
-#include "GalleryStrip.h"
 #include <QScrollBar>
+#include "GalleryStrip.h"
 
 #include "skin/CListBoxEx.h"
 #include "skin/CSkinScrollBar.h"
@@ -14,7 +14,9 @@
 #include "skin/SkinWindow.h"
 
 namespace {
-std::uint32_t Row(int code, int kind) { return std::uint32_t(code) << 8 | std::uint32_t(kind); }
+std::uint32_t Row(int code, int kind) {
+    return std::uint32_t(code) << 8 | std::uint32_t(kind);
+}
 }  // namespace
 
 bool RenderListGallery(const std::filesystem::path& skinFolder, const QString& out) {

@@ -15,7 +15,7 @@ struct AppGlobals {
     tagSTATEBLOCK applied{};
     ProfileList profiles;
     std::unique_ptr<MacroLibrary> macros;  // made once the string table is loaded
-    std::filesystem::path programFolder;  // ends with a separator
+    std::filesystem::path programFolder;   // ends with a separator
     std::filesystem::path skinFolder;
     StringTable strings;
 };

@@ -7,12 +7,12 @@
 #include "app/StartupRules.h"
 #include "macro/CaptureSetup.h"
 #include "platform/FileSync.h"
-#include "skin/MenuDecoration.h"
 #include "platform/MessageEvent.h"
 #include "platform/QtText.h"
 #include "platform/QuitSignals.h"
 #include "platform/SingleInstance.h"
 #include "platform/Trace.h"
+#include "skin/MenuDecoration.h"
 
 CConfigApp::CConfigApp(int& argc, char** argv) : QApplication(argc, argv) {
     // The window may stay hidden for the whole run; only its destruction ends the program.

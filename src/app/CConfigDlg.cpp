@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
-#include <QPixmap>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QTimer>
 
 #include <algorithm>
@@ -25,8 +25,8 @@
 #include "skin/CBitmapBtn.h"
 #include "skin/CExMenu.h"
 #include "skin/ExchangeFileDialogs.h"
-#include "skin/SkinWindow.h"
 #include "skin/SkinText.h"
+#include "skin/SkinWindow.h"
 #include "skin/WarningDialog.h"
 
 namespace {
@@ -42,7 +42,9 @@ constexpr int kStrExportProfileTitle = 2006;
 const QString kProfileFilter = QStringLiteral("Gmp(*.gmp)");
 }  // namespace
 
-CConfigDlg* MainWindow() { return g_mainWindow; }
+CConfigDlg* MainWindow() {
+    return g_mainWindow;
+}
 
 CConfigDlg::CConfigDlg(bool autoStart) : visibility_(autoStart) {}
 
@@ -99,8 +101,8 @@ void CConfigDlg::OnInitDialog() {
     // Both blocks are repaired alike, so the repair alone never reads as an edit.
     store_->RepairSlotBindings(g.applied);
     store_->RepairSlotBindings(g.working);
-    g.macros = std::make_unique<MacroLibrary>(&CurrentPerUserFolder,
-                                              g.strings.Get(kStrDefaultMacroName));
+    g.macros =
+        std::make_unique<MacroLibrary>(&CurrentPerUserFolder, g.strings.Get(kStrDefaultMacroName));
     g.macros->LoadMacroLibrary();
     RefreshFromProfile();
     CreateWorker();
@@ -128,11 +130,17 @@ void CConfigDlg::OnDestroy() {
     qCDebug(lcApp) << "main window destroyed";
 }
 
-bool CConfigDlg::AnyVariantConnected() const { return link_ && link_->AnyConnected(); }
+bool CConfigDlg::AnyVariantConnected() const {
+    return link_ && link_->AnyConnected();
+}
 
-bool CConfigDlg::AnyVariantEverConnected() const { return link_ && link_->EverConnected(); }
+bool CConfigDlg::AnyVariantEverConnected() const {
+    return link_ && link_->EverConnected();
+}
 
-std::u16string CConfigDlg::Text(int number) const { return Globals().strings.Get(number); }
+std::u16string CConfigDlg::Text(int number) const {
+    return Globals().strings.Get(number);
+}
 
 bool CConfigDlg::event(QEvent* e) {
     if (e->type() >= QEvent::User && e->type() <= QEvent::MaxUser) {
@@ -289,17 +297,21 @@ void CConfigDlg::ImportProfile() {
 }
 
 void CConfigDlg::ExportProfile() {
-    const auto file = AskSaveExchangeFile(this, ToQString(Text(kStrExportProfileTitle)),
-                                          CurrentPerUserFolder(), kProfileFilter,
-                                          QStringLiteral("gmp"));
+    const auto file =
+        AskSaveExchangeFile(this, ToQString(Text(kStrExportProfileTitle)), CurrentPerUserFolder(),
+                            kProfileFilter, QStringLiteral("gmp"));
     if (file) {
         store_->ExportProfile(*file);
     }
 }
 
-void CConfigDlg::PostEditNotice() { PostMessageTo(this, msg::kEditNotice); }
+void CConfigDlg::PostEditNotice() {
+    PostMessageTo(this, msg::kEditNotice);
+}
 
-void CConfigDlg::UpdateWindowNow() { repaint(); }
+void CConfigDlg::UpdateWindowNow() {
+    repaint();
+}
 
 bool CConfigDlg::ConfirmDelete() {
     return ShowWarningDialog(this, Text(kStrWarningTitle), Text(kStrConfirmDelete), true) !=
@@ -325,4 +337,3 @@ void CConfigDlg::keyPressEvent(QKeyEvent* e) {
             QWidget::keyPressEvent(e);
     }
 }
-

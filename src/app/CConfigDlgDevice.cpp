@@ -28,16 +28,17 @@ constexpr const char* kPluginSuffix = ".so";
 
 void CConfigDlg::CreateWorker() {
     AppGlobals& g = Globals();
-    tray_ = std::make_unique<TrayIcon>(g.strings, [this](int id) { OnCommand(id); }, this);
+    tray_ = std::make_unique<TrayIcon>(
+        g.strings, [this](int id) { OnCommand(id); }, this);
     tray_->SetAutoRunChecked(autoRun_ == 1);
     for (int v = 0; v < 2; ++v) {
         transports_[v] = std::make_unique<TransportLibrary>(
             g.programFolder / ("hiddriver_" + std::to_string(v + 1) + kPluginSuffix), this);
     }
-    link_ = std::make_unique<DeviceLink>(g.working, g.applied, g.profiles, *store_, *this,
-                                         std::array<Transport*, 2>{transports_[0].get(),
-                                                                   transports_[1].get()},
-                                         &ReportSender::SleepOnThisThread);
+    link_ = std::make_unique<DeviceLink>(
+        g.working, g.applied, g.profiles, *store_, *this,
+        std::array<Transport*, 2>{transports_[0].get(), transports_[1].get()},
+        &ReportSender::SleepOnThisThread);
     link_->CreateWorker();
 }
 
@@ -83,8 +84,12 @@ void CConfigDlg::HideWindow() {
 }
 
 // Seams: the sensitivity page shows the level and the rate once it exists.
-void CConfigDlg::ShowLevel() { update(); }
-void CConfigDlg::ShowReportRate() { update(); }
+void CConfigDlg::ShowLevel() {
+    update();
+}
+void CConfigDlg::ShowReportRate() {
+    update();
+}
 
 void CConfigDlg::OpenProgram(const std::u16string& path) {
     // Its failure is not reported, as for an empty path.

@@ -18,10 +18,9 @@ struct ControlSetup {
 
 // In creation order.
 constexpr ControlSetup kControls[] = {
-    {1, 0, false},   {2, 0, false},   {3, 0, false},   {4, 1, true},    {5, 2, true},
-    {6, 3, true},    {7, 4, true},    {8, 48, true},   {18, 5, true},   {19, 6, true},
-    {20, 7, true},   {11, 23, true},  {12, 24, true},  {13, 25, true},  {14, 0, false},
-    {15, 0, false},  {16, 0, false},  {17, 0, false},
+    {1, 0, false},  {2, 0, false},  {3, 0, false},  {4, 1, true},   {5, 2, true},   {6, 3, true},
+    {7, 4, true},   {8, 48, true},  {18, 5, true},  {19, 6, true},  {20, 7, true},  {11, 23, true},
+    {12, 24, true}, {13, 25, true}, {14, 0, false}, {15, 0, false}, {16, 0, false}, {17, 0, false},
 };
 
 constexpr int kFirstTab = 4;
@@ -29,7 +28,9 @@ constexpr int kLastTab = 7;
 constexpr int kButtonsTab = 5;
 constexpr int kPageAreaKey = 10;
 
-bool IsTab(int key) { return key >= kFirstTab && key <= kLastTab; }
+bool IsTab(int key) {
+    return key >= kFirstTab && key <= kLastTab;
+}
 
 }  // namespace
 
@@ -66,7 +67,9 @@ void CConfigDlg::BuildFromSkin() {
     SelectTab(kButtonsTab);
 }
 
-void CConfigDlg::ApplyWindowRegion() { skin_->Finish(); }
+void CConfigDlg::ApplyWindowRegion() {
+    skin_->Finish();
+}
 
 void CConfigDlg::SelectTab(int key) {
     currentTab_ = key;

@@ -46,9 +46,8 @@ TrayIcon::TrayIcon(const StringTable& strings, CommandFn onCommand, QObject* par
     QAction* exit = menu_->addAction(ToQString(strings.Get(kStrExit)));
     connect(exit, &QAction::triggered, this, [this] { onCommand_(msg::kCmdExit); });
 
-    icon_ = new QSystemTrayIcon(QApplication::windowIcon().isNull() ? DefaultIcon()
-                                                                    : QApplication::windowIcon(),
-                                this);
+    icon_ = new QSystemTrayIcon(
+        QApplication::windowIcon().isNull() ? DefaultIcon() : QApplication::windowIcon(), this);
     icon_->setToolTip(ToQString(strings.Get(kStrTip, kTipUnits)));
     icon_->setContextMenu(menu_.get());
     connect(icon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
@@ -60,7 +59,15 @@ TrayIcon::TrayIcon(const StringTable& strings, CommandFn onCommand, QObject* par
 
 TrayIcon::~TrayIcon() = default;
 
-void TrayIcon::Add() { icon_->show(); }
-void TrayIcon::Remove() { icon_->hide(); }
-bool TrayIcon::Shown() const { return icon_->isVisible(); }
-void TrayIcon::SetAutoRunChecked(bool on) { autoRun_->setChecked(on); }
+void TrayIcon::Add() {
+    icon_->show();
+}
+void TrayIcon::Remove() {
+    icon_->hide();
+}
+bool TrayIcon::Shown() const {
+    return icon_->isVisible();
+}
+void TrayIcon::SetAutoRunChecked(bool on) {
+    autoRun_->setChecked(on);
+}

@@ -4,9 +4,13 @@
 
 namespace {
 
-bool IsWhite(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
+bool IsWhite(char16_t c) {
+    return c == u' ' || (c >= u'\t' && c <= u'\r');
+}
 
-char16_t FoldAscii(char16_t c) { return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c; }
+char16_t FoldAscii(char16_t c) {
+    return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c;
+}
 
 // The numbered form is built from a base held in 50 units with its terminator.
 constexpr std::size_t kBaseUnits = 49;

@@ -41,8 +41,7 @@ void FillProfileDefaults(tagPROFILE& p, int n, std::u16string_view namePrefix) {
     p.currentLevel = 1;
     p.handedness = 1;
     static constexpr std::uint8_t kExtra[kLevelCount] = {0x0F, 0x10, 0x11, 0x13, 0x14};
-    static constexpr std::uint32_t kColors[kLevelCount] = {255, 65280, 16711680, 16711935,
-                                                           65535};
+    static constexpr std::uint32_t kColors[kLevelCount] = {255, 65280, 16711680, 16711935, 65535};
     for (int i = 0; i < kLevelCount; ++i) {
         p.levelExtra[i] = kExtra[i];
         p.levelColor[i] = kColors[i];

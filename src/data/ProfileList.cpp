@@ -26,8 +26,7 @@ std::optional<std::size_t> ProfileList::FindProfile(std::u16string_view wanted) 
     return std::nullopt;
 }
 
-std::u16string ProfileList::UniqueName(std::u16string_view wanted,
-                                       std::u16string_view base) const {
+std::u16string ProfileList::UniqueName(std::u16string_view wanted, std::u16string_view base) const {
     return ::UniqueName(
         // A candidate with blanks at its ends is compared as it will be found later, trimmed;
         // otherwise repeated imports of " X" would all be named " X_1".

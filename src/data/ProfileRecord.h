@@ -154,8 +154,10 @@ static_assert(std::is_standard_layout_v<tagSTATEBLOCK>);
 
 // Default function code of buttons 1..12; also the fallback wherever a button loses its
 // assignment.
-inline constexpr std::array<std::uint8_t, kButtonCount> DefaultButtonTypes = {
-    2, 3, 4, 6, 5, 15, 14, 1, 1, 1, 9, 10};
+inline constexpr std::array<std::uint8_t, kButtonCount> DefaultButtonTypes = {2,  3, 4, 6, 5, 15,
+                                                                              14, 1, 1, 1, 9, 10};
 
 // Any byte other than 1 marks a disabled level.
-inline bool LevelEnabled(const tagPROFILE& p, int level) { return p.levelEnabled[level] == 1; }
+inline bool LevelEnabled(const tagPROFILE& p, int level) {
+    return p.levelEnabled[level] == 1;
+}

@@ -20,9 +20,15 @@ ProfileStore::ProfileStore(ProfileList& list, tagSTATEBLOCK& working, FolderFn p
       ui_(ui) {}
 
 // One spelling for both loading and saving, so a case-sensitive file system sees one folder.
-fs::path ProfileStore::ConfigFolder() const { return perUserFolder_() / "Config"; }
-fs::path ProfileStore::StateFilePath() const { return ConfigFolder() / "Config.data"; }
-fs::path ProfileStore::ProfileListPath() const { return ConfigFolder() / "Profile.data"; }
+fs::path ProfileStore::ConfigFolder() const {
+    return perUserFolder_() / "Config";
+}
+fs::path ProfileStore::StateFilePath() const {
+    return ConfigFolder() / "Config.data";
+}
+fs::path ProfileStore::ProfileListPath() const {
+    return ConfigFolder() / "Profile.data";
+}
 
 bool ProfileStore::SaveStateFile(const tagSTATEBLOCK& block) {
     const fs::path folder = ConfigFolder();

@@ -22,7 +22,9 @@ struct FileCloser {
 
 }  // namespace
 
-void SetFileSyncHandler(FileSyncHandler handler) { g_sync = handler; }
+void SetFileSyncHandler(FileSyncHandler handler) {
+    g_sync = handler;
+}
 
 std::optional<std::vector<std::byte>> ReadFileBytes(const fs::path& path) {
     std::error_code ec;
@@ -49,7 +51,7 @@ bool WriteFileAtomic(const fs::path& path, std::span<const std::byte> bytes) {
     fs::path temp = path;
     temp += ".tmp";
     {
-        #ifdef _WIN32
+#ifdef _WIN32
         std::unique_ptr<std::FILE, FileCloser> f(_wfopen(temp.c_str(), L"wb"));
 #else
         std::unique_ptr<std::FILE, FileCloser> f(std::fopen(temp.c_str(), "wb"));
@@ -57,8 +59,8 @@ bool WriteFileAtomic(const fs::path& path, std::span<const std::byte> bytes) {
         if (!f) {
             return false;
         }
-        bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f.get()) ==
-                                       bytes.size();
+        bool ok =
+            bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f.get()) == bytes.size();
         ok = ok && std::fflush(f.get()) == 0;
         if (const FileSyncHandler sync = g_sync.load(); ok && sync != nullptr) {
             ok = sync(f.get());

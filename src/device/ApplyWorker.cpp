@@ -3,7 +3,9 @@
 ApplyWorker::ApplyWorker(RunFn run, FinishedFn finished)
     : run_(std::move(run)), finished_(std::move(finished)), thread_([this] { Loop(); }) {}
 
-ApplyWorker::~ApplyWorker() { Quit(); }
+ApplyWorker::~ApplyWorker() {
+    Quit();
+}
 
 void ApplyWorker::Post(ApplyJob job) {
     {

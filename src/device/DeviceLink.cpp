@@ -12,8 +12,8 @@ constexpr std::chrono::milliseconds kArrivalSettleTime{1000};
 }
 
 DeviceLink::DeviceLink(tagSTATEBLOCK& working, tagSTATEBLOCK& applied, ProfileList& list,
-                       ProfileStore& store, DeviceLinkUi& ui,
-                       std::array<Transport*, 2> transports, SleepFn sleep)
+                       ProfileStore& store, DeviceLinkUi& ui, std::array<Transport*, 2> transports,
+                       SleepFn sleep)
     : working_(working),
       applied_(applied),
       list_(list),
@@ -29,9 +29,9 @@ DeviceLink::~DeviceLink() {
 }
 
 void DeviceLink::CreateWorker() {
-    worker_ = std::make_unique<ApplyWorker>(
-        [this](ApplyJob& job) { return RunJob(job); },
-        [this](bool cleared) { ui_.PostApplyFinished(cleared); });
+    worker_ =
+        std::make_unique<ApplyWorker>([this](ApplyJob& job) { return RunJob(job); },
+                                      [this](bool cleared) { ui_.PostApplyFinished(cleared); });
 }
 
 void DeviceLink::OpenAtStartup() {
@@ -207,14 +207,12 @@ std::int32_t DeviceLink::ActiveSetFeature(const std::uint8_t* report, std::int32
 }
 
 bool DeviceLink::RunJob(ApplyJob& job) {
-    if (job.message != ApplyJob::kMessage || job.wParam != 1 || !job.snapshot ||
-        !AnyConnected()) {
+    if (job.message != ApplyJob::kMessage || job.wParam != 1 || !job.snapshot || !AnyConnected()) {
         return false;  // still answered with 1256, so the window is released
     }
     ReportSender sender(
         *job.snapshot,
-        [this](const std::uint8_t* r, std::int32_t n) { return ActiveSetFeature(r, n); },
-        sleep_);
+        [this](const std::uint8_t* r, std::int32_t n) { return ActiveSetFeature(r, n); }, sleep_);
     const bool all = job.lParam == 1 || job.fullApplyPending;
     const bool cleared = ApplyToDevice(*job.snapshot, all, sender);
     fullApplyPending_ = false;

@@ -49,7 +49,9 @@ public:
     std::int32_t State(int variant) const { return state_[variant].load(); }
     bool Connected(int variant) const { return state_[variant].load() == kConnected; }
     bool AnyConnected() const { return Connected(0) || Connected(1); }
-    bool EverConnected() const { return State(0) != kNeverConnected || State(1) != kNeverConnected; }
+    bool EverConnected() const {
+        return State(0) != kNeverConnected || State(1) != kNeverConnected;
+    }
     bool FullApplyPending() const { return fullApplyPending_.load(); }
 
 private:

@@ -16,17 +16,15 @@ const QString kMacroFilter = QStringLiteral("Macro(*.macro)");
 
 tagElement* ImportMacroFile(QWidget* owner, MacroLibrary& library, const StringTable& strings,
                             const std::filesystem::path& perUserFolder) {
-    const auto file =
-        AskOpenExchangeFile(owner, ToQString(strings.Get(kStrImportMacroTitle)),
-                            perUserFolder, kMacroFilter);
+    const auto file = AskOpenExchangeFile(owner, ToQString(strings.Get(kStrImportMacroTitle)),
+                                          perUserFolder, kMacroFilter);
     if (!file) {
         return nullptr;
     }
     const MacroImport imported = library.ImportMacro(*file);
     if (imported.result == ImportResult::WrongSize) {
         ShowWarningDialog(owner, strings.Get(kStrWarningTitle, StringTable::kWarningBufferUnits),
-                          strings.Get(kStrNotAMacroFile, StringTable::kWarningBufferUnits),
-                          false);
+                          strings.Get(kStrNotAMacroFile, StringTable::kWarningBufferUnits), false);
     }
     return imported.record;
 }
@@ -37,8 +35,7 @@ void ExportMacroFile(QWidget* owner, const MacroLibrary& library, const tagEleme
         return;  // nothing is written without a record
     }
     const auto file = AskSaveExchangeFile(owner, ToQString(strings.Get(kStrExportMacroTitle)),
-                                          perUserFolder,
-                                          kMacroFilter, QStringLiteral("macro"));
+                                          perUserFolder, kMacroFilter, QStringLiteral("macro"));
     if (file) {
         library.ExportMacro(record, *file);
     }

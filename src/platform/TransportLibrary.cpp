@@ -24,10 +24,10 @@ TransportLibrary::TransportLibrary(const std::filesystem::path& file, QObject* t
         reinterpret_cast<hiddriver_Open_DevMonitor_fn>(library_.resolve("Open_DevMonitor"));
     closeMonitor_ =
         reinterpret_cast<hiddriver_Close_DevMonitor_fn>(library_.resolve("Close_DevMonitor"));
-    openFeature_ = reinterpret_cast<hiddriver_Open_FeatureDevice_fn>(
-        library_.resolve("Open_FeatureDevice"));
-    closeFeature_ = reinterpret_cast<hiddriver_Close_FeatureDevice_fn>(
-        library_.resolve("Close_FeatureDevice"));
+    openFeature_ =
+        reinterpret_cast<hiddriver_Open_FeatureDevice_fn>(library_.resolve("Open_FeatureDevice"));
+    closeFeature_ =
+        reinterpret_cast<hiddriver_Close_FeatureDevice_fn>(library_.resolve("Close_FeatureDevice"));
     setFeature_ = reinterpret_cast<hiddriver_SetFeature_fn>(library_.resolve("SetFeature"));
     getFeature_ = reinterpret_cast<hiddriver_GetFeature_fn>(library_.resolve("GetFeature"));
     bound_ = setVidPid_ && openMonitor_ && closeMonitor_ && openFeature_ && closeFeature_ &&
@@ -40,7 +40,9 @@ TransportLibrary::TransportLibrary(const std::filesystem::path& file, QObject* t
     }
 }
 
-TransportLibrary::~TransportLibrary() { Unload(); }
+TransportLibrary::~TransportLibrary() {
+    Unload();
+}
 
 void TransportLibrary::Unload() {
     if (!bound_) {
@@ -83,7 +85,9 @@ void TransportLibrary::CloseDevMonitor() {
     }
 }
 
-std::int32_t TransportLibrary::OpenFeatureDevice() { return bound_ ? openFeature_() : 0; }
+std::int32_t TransportLibrary::OpenFeatureDevice() {
+    return bound_ ? openFeature_() : 0;
+}
 
 void TransportLibrary::CloseFeatureDevice() {
     if (bound_) {

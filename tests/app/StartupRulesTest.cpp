@@ -9,9 +9,8 @@ TEST(StartupRules, AutoSwitch) {
         std::vector<std::string> args;
         bool autoStart;
     } cases[] = {
-        {{"-auto"}, true},   {{"-AUTO"}, true},          {{"-Auto"}, true},
-        {{}, false},         {{"-auto", "x"}, false},    {{"auto"}, false},
-        {{"-autox"}, false}, {{"-aut"}, false},
+        {{"-auto"}, true},       {{"-AUTO"}, true}, {{"-Auto"}, true},   {{}, false},
+        {{"-auto", "x"}, false}, {{"auto"}, false}, {{"-autox"}, false}, {{"-aut"}, false},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(IsAutoStart(c.args), c.autoStart) << ::testing::PrintToString(c.args);

@@ -7,8 +7,9 @@ namespace {
 
 TEST(StringTable, ParsesEntriesEscapesAndComments) {
     StringTable t;
-    t.Parse("# comment\n\n5\tApply\r\n49\tProfile \n7\tline\\none\\ttab\\\\\n"
-            "bad line\n12x\tno\n1002\tFen\xC3\xAAtre \xF0\x9F\x8E\xAE\n");
+    t.Parse(
+        "# comment\n\n5\tApply\r\n49\tProfile \n7\tline\\none\\ttab\\\\\n"
+        "bad line\n12x\tno\n1002\tFen\xC3\xAAtre \xF0\x9F\x8E\xAE\n");
     EXPECT_EQ(t.Get(5), u"Apply");
     EXPECT_EQ(t.Get(49), u"Profile ");  // trailing blanks are part of the text
     EXPECT_EQ(t.Get(7), u"line\none\ttab\\");
@@ -37,8 +38,8 @@ TEST(StringTable, ShippedTableHasTheTextsTheProgramNeeds) {
     ASSERT_TRUE(t.Load(CORVANE_STRING_TABLE));
     EXPECT_EQ(t.Get(49), u"Profile ");
     EXPECT_EQ(t.Get(19), u"Macro ");
-    for (int n : {1, 2, 3, 4, 5, 6, 7, 23, 24, 25, 48, 59, 60, 61, 100, 103, 1002, 1003, 1004,
-                  2001, 2002, 2003, 2005, 2006}) {
+    for (int n : {1,  2,  3,   4,   5,    6,    7,    23,   24,   25,   48,   59,
+                  60, 61, 100, 103, 1002, 1003, 1004, 2001, 2002, 2003, 2005, 2006}) {
         EXPECT_FALSE(t.Get(n).empty()) << n;
     }
 }
@@ -46,9 +47,9 @@ TEST(StringTable, ShippedTableHasTheTextsTheProgramNeeds) {
 TEST(Utf, RoundTripAndInvalidInput) {
     const std::u16string text = u"A\u00E9\u20AC\U0001F600";
     EXPECT_EQ(Utf8ToUtf16(Utf16ToUtf8(text)), text);
-    EXPECT_EQ(Utf8ToUtf16("\xC3"), u"\uFFFD");          // cut sequence
+    EXPECT_EQ(Utf8ToUtf16("\xC3"), u"\uFFFD");            // cut sequence
     EXPECT_EQ(Utf8ToUtf16("\xC0\xAF"), u"\uFFFD\uFFFD");  // overlong
-    EXPECT_EQ(Utf16ToUtf8(u"\xD800"), "\xEF\xBF\xBD");   // lone surrogate
+    EXPECT_EQ(Utf16ToUtf8(u"\xD800"), "\xEF\xBF\xBD");    // lone surrogate
 }
 
 }  // namespace

@@ -12,8 +12,8 @@ TEST(NameRules, Matching) {
         bool match;
     } cases[] = {
         {u"Gaming", u"gaming", true},
-        {u"  GAMING\t", u"Gaming", true},   // stored names are trimmed
-        {u"Gaming", u" Gaming", false},     // the wanted name is not
+        {u"  GAMING\t", u"Gaming", true},     // stored names are trimmed
+        {u"Gaming", u" Gaming", false},       // the wanted name is not
         {u"Gam\u00C9", u"gam\u00E9", false},  // only A-Z fold
         {u"", u"", true},
         {u"Gaming1", u"Gaming", false},
@@ -61,8 +61,8 @@ TEST(NameRules, ResultFitsTheField) {
     const std::u16string name = UniqueName(full + u"_Copy", full, names.Taken(), 250);
     EXPECT_EQ(name, std::u16string(49, u'y') + u"_1");
     // A macro name field holds 29 units, counter included.
-    const std::u16string macroName = UniqueName(u"Macro", std::u16string(40, u'm'),
-                                                NameSet({u"Macro"}).Taken(), 30);
+    const std::u16string macroName =
+        UniqueName(u"Macro", std::u16string(40, u'm'), NameSet({u"Macro"}).Taken(), 30);
     EXPECT_EQ(macroName, std::u16string(27, u'm') + u"_1");
 }
 

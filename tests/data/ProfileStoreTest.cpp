@@ -31,7 +31,8 @@ class ProfileStoreTest : public ::testing::Test {
 protected:
     ProfileStoreTest()
         : working(std::make_unique<tagSTATEBLOCK>()),
-          store(list, *working, [this] { return dir.Path() / ""; }, u"Profile ", ui) {}
+          store(
+              list, *working, [this] { return dir.Path() / ""; }, u"Profile ", ui) {}
 
     // A first start: defaults in every slot, the list made from them.
     void StartFresh() {

@@ -46,7 +46,9 @@ public:
         eventMessage = e;
         connectionMessage = c;
     }
-    void CloseDevMonitor() override { wire_.Add("v" + std::to_string(variant_) + " close monitor"); }
+    void CloseDevMonitor() override {
+        wire_.Add("v" + std::to_string(variant_) + " close monitor");
+    }
     std::int32_t OpenFeatureDevice() override {
         ++opens;
         return present ? 1 : 0;
@@ -76,7 +78,9 @@ public:
     void HideWindow() override { calls.push_back("hide"); }
     void ShowLevel() override { calls.push_back("level"); }
     void ShowReportRate() override { calls.push_back("rate"); }
-    void OpenProgram(const std::u16string& p) override { calls.push_back("open " + std::string(p.begin(), p.end())); }
+    void OpenProgram(const std::u16string& p) override {
+        calls.push_back("open " + std::string(p.begin(), p.end()));
+    }
     void BeginApplyWait() override { calls.push_back("wait"); }
     void EndApplyWait() override { calls.push_back("release"); }
     void ApplyPointerSettings(const tagPROFILE&) override { calls.push_back("pointer"); }
@@ -110,11 +114,14 @@ protected:
     DeviceLinkTest()
         : working(std::make_unique<tagSTATEBLOCK>()),
           applied(std::make_unique<tagSTATEBLOCK>()),
-          store(list, *working, [this] { return dir.Path() / ""; }, u"Profile ", ui),
+          store(
+              list, *working, [this] { return dir.Path() / ""; }, u"Profile ", ui),
           v1(0, wire),
           v2(1, wire),
           link(*working, *applied, list, store, ui, {&v1, &v2},
-               [this](std::chrono::milliseconds d) { wire.Add("pause " + std::to_string(d.count())); }) {
+               [this](std::chrono::milliseconds d) {
+                   wire.Add("pause " + std::to_string(d.count()));
+               }) {
         store.LoadStateFile(*applied);
         *working = *applied;
         store.LoadProfileList();
@@ -169,9 +176,9 @@ TEST_F(DeviceLinkTest, FullApplySendsEveryReportInOrderWithPauses) {
     for (auto& c : working->buttonChanged) {
         c = 1;
     }
-    const std::vector<std::string> expected = {
-        "v0 04/34", "pause 400", "v0 05/9", "pause 400", "v0 06/8", "pause 400",
-        "v0 09/130", "pause 400", "v0 09/130", "pause 400", "v0 08/76", "pause 400"};
+    const std::vector<std::string> expected = {"v0 04/34",  "pause 400", "v0 05/9",   "pause 400",
+                                               "v0 06/8",   "pause 400", "v0 09/130", "pause 400",
+                                               "v0 09/130", "pause 400", "v0 08/76",  "pause 400"};
     EXPECT_EQ(Apply(), expected);
     EXPECT_FALSE(link.FullApplyPending());
     EXPECT_EQ(ui.calls, (std::vector<std::string>{"wait", "pointer", "release"}));
@@ -285,8 +292,8 @@ TEST_F(DeviceLinkTest, EventTable) {
         {0x2000, 5, {}},
         {0x2000, 4, {"rate"}},
         {0x3000, 0x105, {"open /usr/bin/game"}},
-        {0x3000, 0x106, {}},   // not a program button
-        {0x3000, 0x005, {}},   // bits 8-15 must be 1
+        {0x3000, 0x106, {}},  // not a program button
+        {0x3000, 0x005, {}},  // bits 8-15 must be 1
         {0x4000, 9, {}},
         {0xA000, 0, {"show"}},
         {0x5000, 1, {}},

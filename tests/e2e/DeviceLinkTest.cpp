@@ -17,7 +17,9 @@
 
 namespace {
 
-QString DemoFolder() { return qEnvironmentVariable("CORVANE_DEMO_FOLDER"); }
+QString DemoFolder() {
+    return qEnvironmentVariable("CORVANE_DEMO_FOLDER");
+}
 
 template <std::size_t N>
 QByteArray LogLine(const std::array<std::uint8_t, N>& bytes) {
@@ -28,8 +30,7 @@ QByteArray LogLine(const std::array<std::uint8_t, N>& bytes) {
     return line;
 }
 
-QByteArray Run(const QString& program, const QStringList& args,
-               const QProcessEnvironment& env) {
+QByteArray Run(const QString& program, const QStringList& args, const QProcessEnvironment& env) {
     QProcess p;
     p.setProcessEnvironment(env);
     p.start(program, args);
@@ -105,10 +106,9 @@ bool DeviceLinkTest::WindowVisible() {
 
 // A click where the skin puts the control, as a user would.
 void DeviceLinkTest::Click(int key) {
-    const SkinEntry e = ParseSkinEntry(
-        ReadSkinString((DemoFolder() + QStringLiteral("/skins/skin_Config.ini")).toStdString(),
-                       u"BUTTONPOS", std::u16string(u"") + char16_t(u'0' + key / 10) +
-                                         char16_t(u'0' + key % 10)));
+    const SkinEntry e = ParseSkinEntry(ReadSkinString(
+        (DemoFolder() + QStringLiteral("/skins/skin_Config.ini")).toStdString(), u"BUTTONPOS",
+        std::u16string(u"") + char16_t(u'0' + key / 10) + char16_t(u'0' + key % 10)));
     QVERIFY2(e.Width() > 0, "the control has no place in the skin");
     const QByteArray window = Run(QStringLiteral("xdotool"),
                                   {QStringLiteral("search"), QStringLiteral("--onlyvisible"),

@@ -10,8 +10,8 @@ TEST(PointerSettings, AccelerationTable) {
         std::int32_t accel;
         MouseAcceleration row;
     } cases[] = {
-        {0, {0, 0, 0}},  {1, {10, 0, 1}}, {5, {2, 0, 1}},  {6, {2, 12, 2}},
-        {9, {2, 6, 2}},  {10, {2, 4, 2}}, {11, {2, 4, 2}}, {-1, {2, 4, 2}},
+        {0, {0, 0, 0}}, {1, {10, 0, 1}}, {5, {2, 0, 1}},  {6, {2, 12, 2}},
+        {9, {2, 6, 2}}, {10, {2, 4, 2}}, {11, {2, 4, 2}}, {-1, {2, 4, 2}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(AccelerationRow(c.accel), c.row) << c.accel;
@@ -32,8 +32,8 @@ TEST(PointerSettings, XMultiplierCombinesSpeedAndLevel) {
         std::int32_t speed, accel;
         XPointerControl x;
     } cases[] = {
-        {1, 0, {1, 32, 0}},      {20, 0, {112, 32, 0}}, {10, 3, {64, 32, 6}},
-        {10, 7, {128, 32, 10}},  {20, 10, {448, 32, 4}}, {0, 0, {1, 32, 0}},  // speed held to 1..20
+        {1, 0, {1, 32, 0}},     {20, 0, {112, 32, 0}},  {10, 3, {64, 32, 6}},
+        {10, 7, {128, 32, 10}}, {20, 10, {448, 32, 4}}, {0, 0, {1, 32, 0}},  // speed held to 1..20
         {99, 0, {112, 32, 0}},
     };
     for (const auto& c : cases) {

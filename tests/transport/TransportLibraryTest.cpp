@@ -48,8 +48,8 @@ void TransportLibraryTest::realPluginsLoadAndFindNoMouse() {
 
 void TransportLibraryTest::brokenOrMissingPluginsStayUnbound() {
     Inbox inbox;
-    for (const char* path : {FAULTY_WRONG_VERSION_PATH, FAULTY_NO_GETFEATURE_PATH,
-                             "/nonexistent/hiddriver_1.so"}) {
+    for (const char* path :
+         {FAULTY_WRONG_VERSION_PATH, FAULTY_NO_GETFEATURE_PATH, "/nonexistent/hiddriver_1.so"}) {
         TransportLibrary t(path, &inbox);
         QVERIFY2(!t.Bound(), path);
         QCOMPARE(t.OpenFeatureDevice(), 0);  // an unbound variant is never called

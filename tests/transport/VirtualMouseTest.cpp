@@ -90,10 +90,9 @@ TEST_F(VirtualMouseTest, ControlCommandsPostWhatTheMouseWouldSend) {
     EXPECT_EQ(plugin->openFeatureDevice(), 0);
     EXPECT_EQ(RunTool("level").exitCode, 2);
     EXPECT_EQ(RunTool("jump 3").exitCode, 2);
-    const std::vector<PostedMessage> expected = {{1326, 1, 0},      {1326, 1, 0},
-                                                 {1325, 0x1000, 2},
-                                                 {1325, 0x2000, 3}, {1325, 0x3000, 0x107},
-                                                 {1325, 0xA000, 0}, {1326, 0, 0}};
+    const std::vector<PostedMessage> expected = {
+        {1326, 1, 0},          {1326, 1, 0},      {1325, 0x1000, 2}, {1325, 0x2000, 3},
+        {1325, 0x3000, 0x107}, {1325, 0xA000, 0}, {1326, 0, 0}};
     EXPECT_EQ(posts.Messages(), expected);
 }
 

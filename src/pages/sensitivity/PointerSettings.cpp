@@ -4,7 +4,7 @@
 
 MouseAcceleration AccelerationRow(std::int32_t a) {
     static constexpr MouseAcceleration kRows[] = {
-        {0, 0, 0}, {10, 0, 1}, {8, 0, 1},  {6, 0, 1},  {4, 0, 1}, {2, 0, 1},
+        {0, 0, 0},  {10, 0, 1}, {8, 0, 1}, {6, 0, 1}, {4, 0, 1}, {2, 0, 1},
         {2, 12, 2}, {2, 10, 2}, {2, 8, 2}, {2, 6, 2}, {2, 4, 2},
     };
     return (a >= 0 && a <= 10) ? kRows[a] : kRows[10];
@@ -16,7 +16,7 @@ PointerSettings PointerSettingsOf(const tagPROFILE& p) {
 
 XPointerControl ToXPointerControl(const PointerSettings& s) {
     // The desktop of origin's speed factors in 32nds: 1/32 at speed 1 up to 3.5 at 20.
-    static constexpr std::int32_t kSpeed32[20] = {1,  2,  4,  8,  12, 16, 20, 24,  28,  32,
+    static constexpr std::int32_t kSpeed32[20] = {1,  2,  4,  8,  12, 16, 20, 24, 28,  32,
                                                   40, 48, 56, 64, 72, 80, 88, 96, 104, 112};
     const std::int32_t speed = s.speed < 1 ? 1 : s.speed > 20 ? 20 : s.speed;
     const std::int32_t level = s.acceleration.level;

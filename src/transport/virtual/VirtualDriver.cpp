@@ -144,8 +144,8 @@ std::string VirtualDriver::SetPlugged(bool plugged) {
     // A repeat is announced again, as a device monitor may do, so the program's handling of
     // repeated notices can be tried.
     target_.post(target_.context, connectionMessage_, plugged ? 1 : 0, 0);
-    return std::string("ok\n") + (repeated ? "already " : "") + (plugged ? "plugged" : "unplugged") +
-           "\n";
+    return std::string("ok\n") + (repeated ? "already " : "") +
+           (plugged ? "plugged" : "unplugged") + "\n";
 }
 
 std::string VirtualDriver::PostEvent(std::uint16_t category, std::uint16_t value) {

@@ -1,2 +1,2 @@
-#include <cstdint>
 #include <unistd.h>
+#include <cstdint>

@@ -65,6 +65,7 @@ protected:
 private:
     void DrawRow(QPainter& p, const QRect& r, int row, int partner) const;
     void CommitOnFocusReturn();
+    bool ReplaceEditedRow(int row, const QString& text);
     void CancelEditor();
     void DropEditor();
     void Notify(std::uint32_t number, int row, std::intptr_t lParam);

@@ -52,6 +52,17 @@ void CListBoxEx::DropEditor() {
     viewport()->update();
 }
 
+// The edited row takes the editor's text, or goes when the text is empty; it keeps its value.
+bool CListBoxEx::ReplaceEditedRow(int row, const QString& text) {
+    const std::uint32_t value = RowValue(row);
+    delete takeItem(row);
+    if (text.isEmpty()) {
+        return false;
+    }
+    InsertRow(row, text, value);
+    return true;
+}
+
 void CListBoxEx::CloseEditor() {
     // An owner may close twice (its own switch and the list's notice); the second finds no
     // editor and must not touch the rows.
@@ -62,12 +73,7 @@ void CListBoxEx::CloseEditor() {
     const int row = editRow_;
     bool inserted = false;
     if (row >= 0 && row < count()) {
-        const std::uint32_t value = RowValue(row);
-        delete takeItem(row);
-        if (!text.isEmpty()) {
-            InsertRow(row, text, value);
-            inserted = true;
-        }
+        inserted = ReplaceEditedRow(row, text);
         setCurrentRow(row);
     }
     DropEditor();
@@ -88,11 +94,8 @@ void CListBoxEx::CommitOnFocusReturn() {
     // An emptied owner edit keeps the row; the owner decides what an empty text means.
     const bool keep = editPending_ && text.isEmpty();
     if (!keep && row < count()) {
-        const std::uint32_t value = RowValue(row);
-        delete takeItem(row);
-        if (!text.isEmpty()) {
-            InsertRow(row, text, value);
-            inserted = true;
+        inserted = ReplaceEditedRow(row, text);
+        if (inserted) {
             setCurrentRow(row);
         }
     }

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/StringTable.h"
+#include "common/StringTable.h"
 #include "data/MacroLibrary.h"
 #include "data/ProfileList.h"
 #include "data/ProfileRecord.h"

@@ -3,7 +3,7 @@
 #include "app/AppFolders.h"
 #include "app/AppGlobals.h"
 #include "app/CConfigDlg.h"
-#include "app/Messages.h"
+#include "common/Messages.h"
 #include "app/StartupRules.h"
 #include "macro/CaptureSetup.h"
 #include "platform/FileSync.h"

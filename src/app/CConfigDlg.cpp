@@ -1,5 +1,6 @@
 #include "app/CConfigDlg.h"
 
+#include "common/StringIds.h"
 #include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
@@ -13,7 +14,7 @@
 #include "app/AppFolders.h"
 #include "app/AppGlobals.h"
 #include "app/AutoRun.h"
-#include "app/Messages.h"
+#include "common/Messages.h"
 #include "app/TrayIcon.h"
 #include "data/ProfileDefaults.h"
 #include "device/DeviceLink.h"
@@ -32,13 +33,6 @@
 namespace {
 CConfigDlg* g_mainWindow = nullptr;
 
-constexpr int kStrDefaultMacroName = 19;
-constexpr int kStrDefaultProfileName = 49;
-constexpr int kStrWarningTitle = 100;
-constexpr int kStrConfirmDelete = 103;
-constexpr int kStrNotAProfileFile = 2001;
-constexpr int kStrImportProfileTitle = 2005;
-constexpr int kStrExportProfileTitle = 2006;
 const QString kProfileFilter = QStringLiteral("Gmp(*.gmp)");
 }  // namespace
 
@@ -75,6 +69,8 @@ bool CConfigDlg::OnCreate() {
     g.skinFolder = g.programFolder / "skins" / "";
     // A missing table is not reported; texts are then empty.
     g.strings.Load(g.programFolder / "lan" / "strings.txt");
+    SetWarningDialogResources(
+        {g.skinFolder, g.strings.Get(str::kWarningOk), g.strings.Get(str::kWarningCancel)});
     autoRun_ = ReadAutoRun(CurrentPerUserFolder());
     BuildFromSkin();
     ApplyWindowRegion();
@@ -94,7 +90,7 @@ void CConfigDlg::OnInitDialog() {
     fontId_ = ::LoadPrivateFont(g.programFolder).value_or(-1);
     setWindowTitle(QString::fromLatin1(kMainWindowTitle));
     store_ = std::make_unique<ProfileStore>(g.profiles, g.working, &CurrentPerUserFolder,
-                                            g.strings.Get(kStrDefaultProfileName), *this);
+                                            g.strings.Get(str::kDefaultProfileName), *this);
     store_->LoadStateFile(g.applied);
     g.working = g.applied;
     store_->LoadProfileList();
@@ -102,7 +98,7 @@ void CConfigDlg::OnInitDialog() {
     store_->RepairSlotBindings(g.applied);
     store_->RepairSlotBindings(g.working);
     g.macros =
-        std::make_unique<MacroLibrary>(&CurrentPerUserFolder, g.strings.Get(kStrDefaultMacroName));
+        std::make_unique<MacroLibrary>(&CurrentPerUserFolder, g.strings.Get(str::kDefaultMacroName));
     g.macros->LoadMacroLibrary();
     RefreshFromProfile();
     CreateWorker();
@@ -163,6 +159,9 @@ bool CConfigDlg::OnMessage(const MessageEvent& m) {
             return true;
         case msg::kEditNotice:
             return true;
+        case msg::kClosePopup:
+            ClosePopups();
+            return true;
         case msg::kApplyFinished:
             if (link_) {
                 link_->OnApplyFinished(buttonsCleared_.exchange(false));
@@ -215,6 +214,7 @@ void CConfigDlg::OnCommand(int id) {
 
 void CConfigDlg::OnControl(int key) {
     AppGlobals& g = Globals();
+    ClosePopups();
     switch (key) {
         case control::kClose:
         case control::kCancel:
@@ -238,7 +238,7 @@ void CConfigDlg::OnControl(int key) {
             ShowMoreMenu();
             break;
         case control::kRestoreDefaults:
-            ResetStateDefaults(g.working, g.strings.Get(kStrDefaultProfileName));
+            ResetStateDefaults(g.working, g.strings.Get(str::kDefaultProfileName));
             RefreshFromProfile();
             std::fill(std::begin(g.working.buttonChanged), std::end(g.working.buttonChanged), 1);
             g.working.sensitivityChanged = g.working.lightingChanged = 1;
@@ -258,7 +258,7 @@ void CConfigDlg::OnControl(int key) {
                 SelectSlot(g.working.currentSlot);
                 RefreshPages();  // nothing is sent or saved until the next apply
             } else if (key >= 4 && key <= 7 && key != currentTab_) {
-                SelectTab(key);  // seam: the pages switch here
+                SelectTab(key);
             }
             break;
     }
@@ -289,16 +289,16 @@ void CConfigDlg::ToggleAutoRun() {
 }
 
 void CConfigDlg::ImportProfile() {
-    const auto file = AskOpenExchangeFile(this, ToQString(Text(kStrImportProfileTitle)),
+    const auto file = AskOpenExchangeFile(this, ToQString(Text(str::kImportProfileTitle)),
                                           CurrentPerUserFolder(), kProfileFilter);
     if (file && store_->ImportProfile(*file) == ImportResult::WrongSize) {
-        ShowWarningDialog(this, Text(kStrWarningTitle), Text(kStrNotAProfileFile), false);
+        ShowWarningDialog(this, Text(str::kWarningTitle), Text(str::kNotAProfileFile), false);
     }
 }
 
 void CConfigDlg::ExportProfile() {
     const auto file =
-        AskSaveExchangeFile(this, ToQString(Text(kStrExportProfileTitle)), CurrentPerUserFolder(),
+        AskSaveExchangeFile(this, ToQString(Text(str::kExportProfileTitle)), CurrentPerUserFolder(),
                             kProfileFilter, QStringLiteral("gmp"));
     if (file) {
         store_->ExportProfile(*file);
@@ -314,7 +314,7 @@ void CConfigDlg::UpdateWindowNow() {
 }
 
 bool CConfigDlg::ConfirmDelete() {
-    return ShowWarningDialog(this, Text(kStrWarningTitle), Text(kStrConfirmDelete), true) !=
+    return ShowWarningDialog(this, Text(str::kWarningTitle), Text(str::kConfirmDeleteProfile), true) !=
            kWarningCancel;
 }
 

@@ -12,6 +12,8 @@
 #include "device/DeviceLinkUi.h"
 
 class CBitmapBtn;
+class Page;
+class QStackedWidget;
 class DeviceLink;
 class SkinWindow;
 class MessageEvent;
@@ -94,6 +96,9 @@ private:
     void RefreshFromProfile();
     void SelectTab(int key);
     void SelectSlot(int slot);
+    void CreatePages();
+    Page* PageOfTab(int key) const;
+    void ClosePopups();
 
     void CreateWorker();
     void BindAndOpenTransports();
@@ -105,6 +110,8 @@ private:
     QRect listAnchor_;
     QRect pageArea_;
     int currentTab_ = 0;
+    QStackedWidget* pageStack_ = nullptr;
+    Page* pages_[4] = {};  // sensitivity, buttons, lighting, macro: the order of tabs 4 to 7
     std::unique_ptr<ProfileStore> store_;
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<TransportLibrary> transports_[2];

@@ -7,7 +7,9 @@
 
 #include "app/AppGlobals.h"
 #include "app/CConfigDlg.h"
-#include "app/Messages.h"
+
+#include "pages/Page.h"
+#include "common/Messages.h"
 #include "app/TrayIcon.h"
 #include "device/DeviceLink.h"
 #include "device/ReportSender.h"
@@ -79,16 +81,20 @@ void CConfigDlg::ShowWindow() {
 }
 
 void CConfigDlg::HideWindow() {
+    ClosePopups();  // nothing stays open, or grabbed, behind a hidden window
     hide();
     qCDebug(lcApp) << "window hidden";
 }
 
-// Seams: the sensitivity page shows the level and the rate once it exists.
 void CConfigDlg::ShowLevel() {
-    update();
+    if (Page* page = PageOfTab(4)) {
+        page->SelectLevel();
+    }
 }
 void CConfigDlg::ShowReportRate() {
-    update();
+    if (Page* page = PageOfTab(4)) {
+        page->ShowReportRate();
+    }
 }
 
 void CConfigDlg::OpenProgram(const std::u16string& path) {

@@ -1,9 +1,14 @@
 // The main window's look: its controls from skin_Config.ini and what they show.
 #include <QPainter>
+#include <QStackedWidget>
 
 #include "app/AppGlobals.h"
 #include "app/CConfigDlg.h"
+#include "common/Messages.h"
 #include "data/FixedText.h"
+#include "pages/Page.h"
+#include "pages/PageFactory.h"
+#include "platform/MessageEvent.h"
 #include "platform/QtText.h"
 #include "skin/CBitmapBtn.h"
 #include "skin/SkinWindow.h"
@@ -25,7 +30,9 @@ constexpr ControlSetup kControls[] = {
 
 constexpr int kFirstTab = 4;
 constexpr int kLastTab = 7;
+constexpr int kSensitivityTab = 4;
 constexpr int kButtonsTab = 5;
+constexpr int kLightingTab = 6;
 constexpr int kPageAreaKey = 10;
 
 bool IsTab(int key) {
@@ -63,7 +70,7 @@ void CConfigDlg::BuildFromSkin() {
     }
     listAnchor_ = SkinWindow::RectOf(skin_->Entry(control::kProfileList));
     pageArea_ = SkinWindow::RectOf(skin_->Entry(kPageAreaKey));
-    // Seam: the four pages are created in the page area here; the buttons page shows first.
+    CreatePages();
     SelectTab(kButtonsTab);
 }
 
@@ -71,10 +78,51 @@ void CConfigDlg::ApplyWindowRegion() {
     skin_->Finish();
 }
 
+// The pages sit in one stack on the page area; the stack shows one at a time.
+void CConfigDlg::CreatePages() {
+    AppGlobals& g = Globals();
+    pageStack_ = new QStackedWidget(this);
+    pageStack_->setGeometry(pageArea_);
+    PageContext context;
+    context.skinFolder = g.skinFolder;
+    context.strings = &g.strings;
+    context.working = &g.working;
+    context.profiles = &g.profiles;
+    context.macros = [] { return Globals().macros.get(); };
+    context.editNotice = [this](int kind) {
+        PostMessageTo(this, msg::kEditNotice, static_cast<std::uintptr_t>(kind));
+    };
+    context.backgroundClicked = [this] { PostMessageTo(this, msg::kClosePopup); };
+    constexpr PageKind kByTab[] = {PageKind::Sensitivity, PageKind::Buttons, PageKind::Lighting,
+                                   PageKind::Macro};
+    for (int i = 0; i < 4; ++i) {
+        std::unique_ptr<Page> page = CreatePage(kByTab[i], pageStack_, context);
+        pages_[i] = page.release();  // owned by the stack
+        pageStack_->addWidget(pages_[i]);
+    }
+    pageStack_->show();
+}
+
+Page* CConfigDlg::PageOfTab(int key) const {
+    return IsTab(key) ? pages_[key - kFirstTab] : nullptr;
+}
+
+void CConfigDlg::ClosePopups() {
+    for (Page* page : pages_) {
+        if (page != nullptr) {
+            page->ClosePopups();
+        }
+    }
+}
+
+// Exactly one tab is selected: the current page's.
 void CConfigDlg::SelectTab(int key) {
     currentTab_ = key;
     for (int k = kFirstTab; k <= kLastTab; ++k) {
         controls_[k]->SetCheck(k == key ? 1 : 0);
+    }
+    if (Page* page = PageOfTab(key)) {
+        pageStack_->setCurrentWidget(page);
     }
 }
 
@@ -93,7 +141,12 @@ void CConfigDlg::RefreshPages() {
     CBitmapBtn* list = controls_[control::kProfileList];
     list->SetCaption(ReadFixedText(Globals().working.Current().name));
     list->repaint();
-    // Seam: the buttons, sensitivity and lighting pages refresh from the profile here.
+    // The macro page shows the library, not the profile.
+    for (int key : {kButtonsTab, kSensitivityTab, kLightingTab}) {
+        if (Page* page = PageOfTab(key)) {
+            page->RefreshFromProfile();
+        }
+    }
 }
 
 void CConfigDlg::EnableApplyButtons(bool on) {

@@ -3,7 +3,7 @@
 #include <span>
 #include <system_error>
 
-#include "app/Utf.h"
+#include "common/Utf.h"
 #include "data/RecordFile.h"
 
 namespace fs = std::filesystem;

@@ -1,5 +1,6 @@
 #include "app/TrayIcon.h"
 
+#include "common/StringIds.h"
 #include <QAction>
 #include <QApplication>
 #include <QIcon>
@@ -7,15 +8,11 @@
 #include <QPainter>
 #include <QSystemTrayIcon>
 
-#include "app/Messages.h"
-#include "app/StringTable.h"
+#include "common/Messages.h"
+#include "common/StringTable.h"
 #include "platform/QtText.h"
 
 namespace {
-constexpr int kStrShow = 1002;
-constexpr int kStrExit = 1003;
-constexpr int kStrTip = 1004;
-constexpr int kStrStartWithSystem = 2003;
 constexpr int kTipUnits = 128;  // the shell takes 127 characters
 
 // The program's icon until the skin supplies one: the accent ring on a dark disc.
@@ -36,19 +33,19 @@ QIcon DefaultIcon() {
 
 TrayIcon::TrayIcon(const StringTable& strings, CommandFn onCommand, QObject* parent)
     : QObject(parent), onCommand_(std::move(onCommand)), menu_(std::make_unique<QMenu>()) {
-    QAction* show = menu_->addAction(ToQString(strings.Get(kStrShow)));
+    QAction* show = menu_->addAction(ToQString(strings.Get(str::kTrayShow)));
     menu_->setDefaultAction(show);
     connect(show, &QAction::triggered, this, [this] { onCommand_(msg::kCmdShowWindow); });
-    autoRun_ = menu_->addAction(ToQString(strings.Get(kStrStartWithSystem)));
+    autoRun_ = menu_->addAction(ToQString(strings.Get(str::kStartWithSystem)));
     autoRun_->setCheckable(true);
     connect(autoRun_, &QAction::triggered, this, [this] { onCommand_(msg::kCmdToggleAutoRun); });
     menu_->addSeparator();
-    QAction* exit = menu_->addAction(ToQString(strings.Get(kStrExit)));
+    QAction* exit = menu_->addAction(ToQString(strings.Get(str::kTrayExit)));
     connect(exit, &QAction::triggered, this, [this] { onCommand_(msg::kCmdExit); });
 
     icon_ = new QSystemTrayIcon(
         QApplication::windowIcon().isNull() ? DefaultIcon() : QApplication::windowIcon(), this);
-    icon_->setToolTip(ToQString(strings.Get(kStrTip, kTipUnits)));
+    icon_->setToolTip(ToQString(strings.Get(str::kTrayTip, kTipUnits)));
     icon_->setContextMenu(menu_.get());
     connect(icon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
         if (r == QSystemTrayIcon::Trigger || r == QSystemTrayIcon::DoubleClick) {

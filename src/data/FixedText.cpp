@@ -8,17 +8,6 @@ std::u16string ReadFixedText(const char16_t* field, std::size_t units) {
     return std::u16string(field, end);
 }
 
-std::u16string_view CutUnits(std::u16string_view text, std::size_t maxUnits) {
-    if (text.size() <= maxUnits) {
-        return text;
-    }
-    std::size_t n = maxUnits;
-    if (n > 0 && text[n - 1] >= 0xD800 && text[n - 1] <= 0xDBFF) {
-        --n;  // keep the pair whole
-    }
-    return text.substr(0, n);
-}
-
 void WriteFixedText(char16_t* field, std::size_t units, std::u16string_view text) {
     if (units == 0) {
         return;

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/Utf.h"
+
 // The text ends at the first zero or at the end of the field, never beyond: a record read
 // from a foreign file need not carry a terminator.
 std::u16string ReadFixedText(const char16_t* field, std::size_t units);
@@ -12,9 +14,6 @@ std::u16string ReadFixedText(const char16_t* field, std::size_t units);
 // Stores at most units - 1 code units and a terminating zero; the rest of the field is
 // zeroed. A surrogate pair is never split.
 void WriteFixedText(char16_t* field, std::size_t units, std::u16string_view text);
-
-// Cuts to at most maxUnits code units without splitting a surrogate pair.
-std::u16string_view CutUnits(std::u16string_view text, std::size_t maxUnits);
 
 std::u16string AsciiToU16(std::string_view ascii);
 std::u16string DecimalU16(long long value);

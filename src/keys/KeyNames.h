@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/StringTable.h"
+#include "common/StringTable.h"
 #include "keys/KeyboardLayout.h"
 
 // Texts shown for keys. A code that has no name gives the empty text, never an error.

@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "app/Messages.h"
+#include "common/Messages.h"
 #include "platform/MessageEvent.h"
 #include "platform/QtText.h"
 #include "skin/SkinImage.h"
@@ -34,10 +34,27 @@ void CBitmapBtn::SetSkinPictures(const QImage& normal, const QImage& over, const
 void CBitmapBtn::SetTooltip(const std::u16string& text, bool activate) {
     tooltip_ = text;
     setToolTip(activate ? ToQString(text) : QString());
+    UpdateNames();
 }
 
 void CBitmapBtn::SetCaption(const std::u16string& text) {
     caption_ = text;
+    UpdateNames();
+}
+
+void CBitmapBtn::SetTwoTextsNamed(const std::u16string& name) {
+    twoTextName_ = name;
+    UpdateNames();
+}
+
+// Screen readers and tests find a button by what it says, else by its tooltip.
+void CBitmapBtn::UpdateNames() {
+    const std::u16string& name =
+        !caption_.empty() ? caption_ : (!twoTextName_.empty() ? twoTextName_ : tooltip_);
+    setAccessibleName(ToQString(name));
+    if (!name.empty()) {
+        setObjectName(ToQString(name));
+    }
 }
 
 void CBitmapBtn::SetCheck(int state) {
@@ -129,6 +146,7 @@ void CBitmapBtn::PostHover(bool entered) {
     if (QWidget* parent = parentWidget()) {
         PostMessageTo(parent, msg::kButtonHover, entered ? 1 : 0, tag_);
     }
+    emit hoverChanged(entered);
 }
 
 void CBitmapBtn::EnterHover() {

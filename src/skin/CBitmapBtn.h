@@ -33,6 +33,8 @@ public:
     // Two-text mode: both texts in their own rectangles, each centred on one line.
     void SetTwoTexts(const std::u16string& textA, const QRect& rectA, const std::u16string& textB,
                      const QRect& rectB);
+    // A name for screen readers when the button shows two texts and no caption.
+    void SetTwoTextsNamed(const std::u16string& name);
     void SetHover(bool hover);  // owners clear it after a menu has held the mouse
     bool Hover() const { return hover_; }
 
@@ -41,6 +43,10 @@ public:
     std::uint32_t CurrentTextColour() const { return ChooseTextColour(State(), colours_); }
     // The texts as the next paint draws them.
     std::vector<PreparedText> PreparedTexts() const;
+
+signals:
+    // Typed form of 1124: the pointer entered (true) or left the button.
+    void hoverChanged(bool entered);
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -57,10 +63,12 @@ private:
     void EnterHover();
     void LeaveHover();
     void PostHover(bool entered);
+    void UpdateNames();
 
     QImage pictures_[4];
     std::u16string caption_;
     std::u16string tooltip_;
+    std::u16string twoTextName_;
     std::u16string textA_, textB_;
     QRect rectA_, rectB_;
     ButtonColours colours_;

@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-#include "app/Messages.h"
+#include "common/Messages.h"
 #include "platform/MessageEvent.h"
 #include "platform/QtText.h"
 #include "skin/EditFilter.h"
@@ -113,6 +113,7 @@ void CBmpEdit::OnTextChanged(const QString& text) {
     if (QWidget* parent = parentWidget()) {
         PostMessageTo(parent, msg::kBitmapEditChanged);
     }
+    emit edited();
 }
 
 void CBmpEdit::keyPressEvent(QKeyEvent* e) {
@@ -130,4 +131,5 @@ void CBmpEdit::focusOutEvent(QFocusEvent* e) {
     if (QWidget* parent = parentWidget()) {
         PostMessageTo(parent, msg::kEditFocusLost);
     }
+    emit focusLost();
 }

@@ -7,6 +7,11 @@
 
 class CBmpEdit : public QLineEdit {
     Q_OBJECT
+signals:
+    // Typed forms of the text-changed notice and of 1116.
+    void edited();
+    void focusLost();
+
 public:
     explicit CBmpEdit(QWidget* parent = nullptr, int fontHeight = 14);
 

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QWheelEvent>
 
-#include "app/Messages.h"
+#include "common/Messages.h"
 #include "platform/MessageEvent.h"
 #include "skin/CPHSlider.h"
 #include "skin/SkinImage.h"
@@ -80,6 +80,8 @@ void CClickHSlider::Report(std::int32_t value) {
         PostMessageTo(owner_, msg::kSliderChanging, SliderWParam(value), id_);
         PostMessageTo(owner_, msg::kSliderSettled, SliderWParam(value), id_);
     }
+    emit changing(value);
+    emit settled(value);
 }
 
 bool CClickHSlider::event(QEvent* e) {
@@ -93,6 +95,14 @@ bool CClickHSlider::event(QEvent* e) {
             }
             if (owner_ != nullptr) {
                 PostMessageTo(owner_, number, m->WParam(), id_);
+            }
+            const int v = SliderValueOf(m->WParam());
+            if (number == msg::kSliderChanging) {
+                emit changing(v);
+            } else if (number == msg::kSliderSettled) {
+                emit settled(v);
+            } else {
+                emit thumbMoved(v);
             }
             return true;
         }

@@ -15,6 +15,12 @@ class CPHSlider;
 
 class CClickHSlider : public QWidget {
     Q_OBJECT
+signals:
+    // Typed forms of 1094, 1095 and 1096 for the page that owns the slider.
+    void changing(int value);
+    void settled(int value);
+    void thumbMoved(int x);
+
 public:
     explicit CClickHSlider(QWidget* parent = nullptr);
 

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/Messages.h"
+#include "common/Messages.h"
 #include "platform/MessageEvent.h"
 #include "platform/QtText.h"
 #include "skin/ListRowRules.h"
@@ -254,4 +254,5 @@ void CListBoxEx::Notify(std::uint32_t number, int row, std::intptr_t lParam) {
     if (notify_) {
         PostMessageTo(notify_, number, static_cast<std::uintptr_t>(row), lParam);
     }
+    emit notified(number, row, lParam);
 }

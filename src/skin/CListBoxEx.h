@@ -13,6 +13,10 @@
 
 class CListBoxEx : public QListWidget {
     Q_OBJECT
+signals:
+    // Typed forms of 1524 / 1526 (in-place edit committed) and 1724 (right click).
+    void notified(unsigned number, int row, qintptr lParam);
+
 public:
     explicit CListBoxEx(QWidget* parent = nullptr);
 

@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
-#include "app/Messages.h"
+#include "common/Messages.h"
 #include "skin/CListBoxEx.h"
 #include "skin/ListRowRules.h"
 

@@ -1,6 +1,6 @@
 #include "skin/CSpinWnd.h"
 
-#include "app/Messages.h"
+#include "common/Messages.h"
 #include "platform/MessageEvent.h"
 #include "platform/QtText.h"
 #include "skin/CBitmapBtn.h"
@@ -109,6 +109,7 @@ void CSpinWnd::OnTextChanged() {
     if (owner_) {
         PostMessageTo(owner_, msg::kSpinValue, static_cast<std::uintptr_t>(value_), tag_);
     }
+    emit valueChanged(value_);
 }
 
 bool CSpinWnd::event(QEvent* e) {

@@ -16,6 +16,9 @@ class CBmpEdit;
 
 class CSpinWnd : public QWidget {
     Q_OBJECT
+signals:
+    void valueChanged(int value);  // typed form of 1114
+
 public:
     static constexpr int kNumberBoxId = 401;
     static constexpr int kButtonWidth = 14;

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/Utf.h"
+#include "common/Utf.h"
 
 namespace {
 

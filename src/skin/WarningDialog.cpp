@@ -1,18 +1,19 @@
 #include "skin/WarningDialog.h"
 
-#include "app/AppGlobals.h"
-#include "app/StringTable.h"
+#include "common/StringTable.h"
 #include "skin/CWarningDlg.h"
 
 namespace {
-constexpr int kStrOk = 87;
-constexpr int kStrCancel = 88;
+WarningDialogResources g_resources;
 }  // namespace
+
+void SetWarningDialogResources(WarningDialogResources resources) {
+    g_resources = std::move(resources);
+}
 
 int ShowWarningDialog(QWidget* owner, const std::u16string& title, const std::u16string& text,
                       bool withCancel) {
-    const AppGlobals& g = Globals();
-    CWarningDlg dialog(owner, g.skinFolder, g.strings.Get(kStrOk), g.strings.Get(kStrCancel));
+    CWarningDlg dialog(owner, g_resources.skinFolder, g_resources.okText, g_resources.cancelText);
     dialog.SetTitle(title.substr(0, StringTable::kWarningBufferUnits - 1));
     dialog.SetMessage(text.substr(0, StringTable::kWarningBufferUnits - 1));
     // Both buttons are always there; an informing caller simply ignores the result.

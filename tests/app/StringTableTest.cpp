@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/StringTable.h"
-#include "app/Utf.h"
+#include "common/StringTable.h"
+#include "common/Utf.h"
 
 namespace {
 

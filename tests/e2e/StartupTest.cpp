@@ -7,7 +7,7 @@
 #include <cstring>
 #include <memory>
 
-#include "app/StringTable.h"
+#include "common/StringTable.h"
 #include "data/ProfileDefaults.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/Messages.h"
+#include "common/Messages.h"
 #include "platform/MessageEvent.h"
 #include "platform/linux/X11KeyboardCapture.h"
 

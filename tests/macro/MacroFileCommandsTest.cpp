@@ -9,7 +9,7 @@
 #include <fstream>
 #include <memory>
 
-#include "app/StringTable.h"
+#include "common/StringTable.h"
 #include "data/FixedText.h"
 #include "data/MacroLibrary.h"
 #include "macro/MacroFileCommands.h"

@@ -2,7 +2,7 @@
 #include <QTest>
 
 #include "SkinTestSupport.h"
-#include "app/Messages.h"
+#include "common/Messages.h"
 #include "skin/CBmpEdit.h"
 #include "skin/SkinMessages.h"
 

@@ -3,7 +3,7 @@
 
 #include "ListsTestSupport.h"
 #include "SkinTestSupport.h"
-#include "app/Messages.h"
+#include "common/Messages.h"
 #include "skin/CListBoxEx.h"
 
 namespace {

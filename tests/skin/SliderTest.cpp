@@ -7,7 +7,7 @@
 #include <QWheelEvent>
 
 #include "SkinTestSupport.h"
-#include "app/Messages.h"
+#include "common/Messages.h"
 #include "skin/CClickHSlider.h"
 #include "skin/CPHSlider.h"
 #include "support/TempDir.h"

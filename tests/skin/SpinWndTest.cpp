@@ -1,7 +1,7 @@
 #include <QTest>
 
 #include "SkinTestSupport.h"
-#include "app/Messages.h"
+#include "common/Messages.h"
 #include "skin/CBitmapBtn.h"
 #include "skin/CBmpEdit.h"
 #include "skin/CSpinWnd.h"

@@ -10,7 +10,7 @@
 #include <QWidget>
 #include <cstdlib>
 
-#include "app/Messages.h"
+#include "common/Messages.h"
 #include "platform/MessageEvent.h"
 
 Q_LOGGING_CATEGORY(lcCapture, "corvane.capture", QtWarningMsg)

@@ -8,7 +8,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "app/Messages.h"
+#include "common/Messages.h"
 #include "platform/MessageEvent.h"
 
 Q_LOGGING_CATEGORY(lcCapture, "corvane.capture", QtWarningMsg)

@@ -1,4 +1,4 @@
-#include "app/Utf.h"
+#include "common/Utf.h"
 
 #include <cstdint>
 
@@ -76,4 +76,15 @@ std::string Utf16ToUtf8(std::u16string_view s) {
         }
     }
     return out;
+}
+
+std::u16string_view CutUnits(std::u16string_view text, std::size_t maxUnits) {
+    if (text.size() <= maxUnits) {
+        return text;
+    }
+    std::size_t n = maxUnits;
+    if (n > 0 && text[n - 1] >= 0xD800 && text[n - 1] <= 0xDBFF) {
+        --n;  // keep the pair whole
+    }
+    return text.substr(0, n);
 }

@@ -1,11 +1,10 @@
-#include "app/StringTable.h"
+#include "common/StringTable.h"
 
 #include <charconv>
 #include <fstream>
 #include <sstream>
 
-#include "app/Utf.h"
-#include "data/FixedText.h"
+#include "common/Utf.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 corvane_gtest(skin_lists_core_tests SOURCES ListsCoreTest.cpp LIBS skin_core)
 
 if(CORVANE_WITH_QT)
-  set(skin_lists_font /usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf)
+  set(skin_lists_font ${CORVANE_FONT_REGULAR})
   foreach(t ScrollBarTest ListBoxTest SpinWndTest ListsRenderTest)
     string(TOLOWER ${t} name)
     corvane_qttest(skin_lists_${name}

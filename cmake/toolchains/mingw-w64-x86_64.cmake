@@ -1,0 +1,18 @@
+# Cross-builds for 64-bit Windows with Debian's mingw-w64 (posix threads), for the core and its
+# tests; the tests run under wine.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# No mingw runtime DLLs to carry around: the test programs run from their build folder.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+find_program(CORVANE_WINE NAMES wine64 wine PATHS /usr/lib/wine)
+if(CORVANE_WINE)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CORVANE_WINE})
+endif()

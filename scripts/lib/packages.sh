@@ -8,12 +8,16 @@ CORVANE_PACKAGES=(
   libhidapi-dev libudev-dev
   libxkbcommon-dev libxkbcommon-x11-dev libxcb1-dev libx11-dev xkb-data
   xvfb xauth xdotool x11-xkb-utils x11-utils imagemagick
+  desktop-file-utils appstream dpkg-dev file
 )
 
+# With arguments, installs those packages instead of the usual list.
 corvane_install_packages() {
+  local wanted=("$@")
+  [ ${#wanted[@]} -eq 0 ] && wanted=("${CORVANE_PACKAGES[@]}")
   local missing=()
   local p
-  for p in "${CORVANE_PACKAGES[@]}"; do
+  for p in "${wanted[@]}"; do
     if [ "$(dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null)" != "installed" ]; then
       missing+=("$p")
     fi

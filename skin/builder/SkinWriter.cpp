@@ -76,6 +76,10 @@ bool WriteFixed(const QString& folder) {
     }
     ok = Save(DrawSubmenuArrow(), f + "res/res_129.png") && ok;
     ok = Save(DrawAppIcon(256), f + "res/res_128.png") && ok;
+    // The desktop's icon theme wants each size drawn, not scaled from one picture.
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        ok = Save(DrawAppIcon(size), f + "res/icon_" + QString::number(size) + ".png") && ok;
+    }
     return ok;
 }
 

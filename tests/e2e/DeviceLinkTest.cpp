@@ -70,7 +70,8 @@ void DeviceLinkTest::init() {
     env_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env_.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("corvane.app.debug=true"));
     corvane_.setProcessEnvironment(env_);
-    corvane_.start(DemoFolder() + QStringLiteral("/corvane"));
+    // The installed program starts through its link in bin/.
+    corvane_.start(qEnvironmentVariable("CORVANE_PROGRAM", DemoFolder() + QStringLiteral("/corvane")));
     QVERIFY2(WaitForTrace("main window initialised"), trace_.constData());
 }
 

@@ -23,6 +23,9 @@ struct FakeHidShared {
     std::deque<std::vector<std::uint8_t>> input;
     std::deque<HidNodeEvent> events;
     std::vector<std::string> presentNodes;
+    // What the driver asked of the monitor: one timeout per wait, and a pending wake.
+    std::vector<int> waitTimeouts;
+    bool woken = false;
     // Detects two threads inside one device at once, which the driver must never allow.
     std::atomic<int> inside{0};
     std::atomic<bool> overlapped{false};
@@ -91,13 +94,27 @@ public:
     }
     std::optional<HidNodeEvent> Wait(int timeoutMs) override {
         std::unique_lock lock(s_->mutex);
-        if (!s_->changed.wait_for(lock, std::chrono::milliseconds(timeoutMs),
-                                  [&] { return !s_->events.empty(); })) {
+        s_->waitTimeouts.push_back(timeoutMs);
+        s_->changed.notify_all();
+        auto ready = [&] { return !s_->events.empty() || s_->woken; };
+        if (timeoutMs < 0) {
+            s_->changed.wait(lock, ready);
+        } else if (!s_->changed.wait_for(lock, std::chrono::milliseconds(timeoutMs), ready)) {
+            return std::nullopt;
+        }
+        if (s_->woken) {
+            s_->woken = false;
             return std::nullopt;
         }
         auto event = s_->events.front();
         s_->events.pop_front();
         return event;
+    }
+
+    void Wake() override {
+        std::lock_guard lock(s_->mutex);
+        s_->woken = true;
+        s_->changed.notify_all();
     }
 
 private:

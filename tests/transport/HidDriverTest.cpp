@@ -143,6 +143,48 @@ TEST_F(HidDriverTest, NothingIsPostedAfterCloseDevMonitor) {
     EXPECT_TRUE(posts.Messages().empty());
 }
 
+// With no mouse the watcher sleeps in the monitor until something happens, instead of waking
+// on a timer; a device opened later still has its reports read.
+TEST_F(HidDriverTest, IdleWatcherBlocksAndWakesForADeviceOpenedLater) {
+    StartMonitor();
+    fake->QueueEvent({HidNodeEvent::Kind::Added, "/mouse/if0", true});
+    ASSERT_TRUE(posts.WaitFor(1));
+    Plug(true);
+    ASSERT_NE(driver.OpenFeatureDevice(), 0);
+    fake->QueueInput({0x03, 0x00, 0x10, 0x02, 0x00});
+    ASSERT_TRUE(posts.WaitFor(2)) << "the sleeping watcher never started reading";
+    driver.CloseDevMonitor();
+    std::vector<int> idleWaits;
+    {
+        std::lock_guard lock(fake->mutex);
+        for (int t : fake->waitTimeouts) {
+            if (t != 0) {  // zero: a glance at the monitor between reads
+                idleWaits.push_back(t);
+            }
+        }
+    }
+    ASSERT_FALSE(idleWaits.empty());
+    EXPECT_LE(idleWaits.size(), 3u) << "woke more often than events happened";
+    for (int t : idleWaits) {
+        EXPECT_LT(t, 0) << "an idle wait with a timeout polls";
+    }
+}
+
+TEST_F(HidDriverTest, CloseDevMonitorEndsABlockedWatcher) {
+    StartMonitor();
+    {
+        // Until the watcher sits in its endless wait: only the wake can end it now.
+        std::unique_lock lock(fake->mutex);
+        ASSERT_TRUE(fake->changed.wait_for(lock, std::chrono::seconds(5),
+                                           [&] { return !fake->waitTimeouts.empty(); }));
+        EXPECT_LT(fake->waitTimeouts.back(), 0);
+    }
+    driver.CloseDevMonitor();  // returns: a hang here fails the test by its timeout
+    fake->QueueEvent({HidNodeEvent::Kind::Added, "/mouse/if0", true});
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_TRUE(posts.Messages().empty());
+}
+
 // The worker's SetFeature runs while the user-interface thread reopens the device after an
 // arrival and the watch thread reads: no two may be inside the device at once, and none may
 // use a device that was closed (the sanitizers see that).

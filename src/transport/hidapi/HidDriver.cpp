@@ -8,8 +8,8 @@ namespace {
 // How long one read waits for an input report while holding the device: short, so that a
 // SetFeature from the worker thread waits at most this long.
 constexpr int kReadTimeoutMs = 10;
-// How long the watch thread rests when there is nothing to read.
-constexpr int kIdleMs = 50;
+// How long the watch thread rests after a failed read, while the removal is on its way.
+constexpr int kRetryMs = 50;
 }  // namespace
 
 HidDriver::HidDriver(std::unique_ptr<HidSystem> system) : system_(std::move(system)) {}
@@ -60,6 +60,9 @@ std::int32_t HidDriver::CloseDevMonitor() {
         stopping_ = true;
     }
     stopSignal_.notify_all();
+    if (monitor_) {
+        monitor_->Wake();
+    }
     watchThread_.join();
     monitor_.reset();
     target_ = {};
@@ -70,6 +73,9 @@ std::int32_t HidDriver::OpenFeatureDevice() {
     std::lock_guard lock(deviceMutex_);
     if (!device_) {
         device_ = system_->Open(vendorId_, productId_);
+        if (device_) {
+            WakeWatcher();  // it sleeps until there is something to read
+        }
     }
     return device_ ? 1 : 0;
 }
@@ -115,6 +121,8 @@ bool HidDriver::DecodeEvent(const std::uint8_t* data, int length, std::uint16_t*
 }
 
 void HidDriver::WatchLoop() {
+    // Without a device to read, the thread sleeps until a hot-plug event, an opened device or
+    // shutdown: a program that sits in the notification area all day must not wake for nothing.
     for (;;) {
         {
             std::lock_guard lock(stopMutex_);
@@ -129,14 +137,14 @@ void HidDriver::WatchLoop() {
         }
         if (monitor_) {
             // While a device is open the read below does the waiting.
-            if (auto event = monitor_->Wait(readable ? 0 : kIdleMs)) {
+            if (auto event = monitor_->Wait(readable ? 0 : -1)) {
                 HandleNodeEvent(*event);
             }
         } else if (!readable) {
-            IdleWait(kIdleMs);
+            SleepUntilWoken();
         }
         if (readable && !ReadOneReport()) {
-            IdleWait(kIdleMs);
+            IdleWait(kRetryMs);
         }
     }
 }
@@ -180,4 +188,22 @@ void HidDriver::Post(std::uint32_t message, std::uintptr_t wParam, std::intptr_t
 void HidDriver::IdleWait(int ms) {
     std::unique_lock lock(stopMutex_);
     stopSignal_.wait_for(lock, std::chrono::milliseconds(ms), [this] { return stopping_; });
+}
+
+void HidDriver::SleepUntilWoken() {
+    std::unique_lock lock(stopMutex_);
+    stopSignal_.wait(lock, [this] { return stopping_ || woken_; });
+    woken_ = false;
+}
+
+void HidDriver::WakeWatcher() {
+    {
+        std::lock_guard lock(stopMutex_);
+        woken_ = true;
+    }
+    stopSignal_.notify_all();
+    // monitor_ changes only while the watch thread is stopped, on this same thread.
+    if (monitor_) {
+        monitor_->Wake();
+    }
 }

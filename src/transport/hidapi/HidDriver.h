@@ -43,6 +43,9 @@ private:
     bool ReadOneReport();
     void Post(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
     void IdleWait(int ms);
+    // Sleeps until WakeWatcher or shutdown.
+    void SleepUntilWoken();
+    void WakeWatcher();
 
     std::unique_ptr<HidSystem> system_;
     std::atomic<std::uint16_t> vendorId_{0};
@@ -64,4 +67,5 @@ private:
     std::mutex stopMutex_;
     std::condition_variable stopSignal_;
     bool stopping_ = false;
+    bool woken_ = false;
 };

@@ -34,8 +34,11 @@ public:
     virtual ~HidMonitor() = default;
     // Nodes of the selected device present when the monitor started.
     virtual std::vector<std::string> Present() = 0;
-    // The next event, waiting at most timeoutMs; nullopt when none came.
+    // The next event, waiting at most timeoutMs (a negative timeout waits without end);
+    // nullopt when none came or Wake was called.
     virtual std::optional<HidNodeEvent> Wait(int timeoutMs) = 0;
+    // From any thread: the current Wait, or the next one if none is running, returns at once.
+    virtual void Wake() = 0;
 };
 
 class HidSystem {

@@ -3,6 +3,8 @@
 #include <hidapi/hidapi.h>
 #include <libudev.h>
 #include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
@@ -47,8 +49,15 @@ class UdevMonitor : public HidMonitor {
 public:
     UdevMonitor(udev* context, udev_monitor* monitor, std::uint16_t vendorId,
                 std::uint16_t productId)
-        : udev_(context), monitor_(monitor), vendorId_(vendorId), productId_(productId) {}
+        : udev_(context),
+          monitor_(monitor),
+          vendorId_(vendorId),
+          productId_(productId),
+          wakeFd_(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {}
     ~UdevMonitor() override {
+        if (wakeFd_ >= 0) {
+            close(wakeFd_);
+        }
         udev_monitor_unref(monitor_);
         udev_unref(udev_);
     }
@@ -77,8 +86,20 @@ public:
     }
 
     std::optional<HidNodeEvent> Wait(int timeoutMs) override {
-        pollfd fd{udev_monitor_get_fd(monitor_), POLLIN, 0};
-        if (poll(&fd, 1, timeoutMs) <= 0) {
+        // Without a wake descriptor an endless wait could never be cut short.
+        if (timeoutMs < 0 && wakeFd_ < 0) {
+            timeoutMs = kNoWakeFdMs;
+        }
+        pollfd fds[2] = {{udev_monitor_get_fd(monitor_), POLLIN, 0}, {wakeFd_, POLLIN, 0}};
+        if (poll(fds, wakeFd_ >= 0 ? 2 : 1, timeoutMs) <= 0) {
+            return std::nullopt;
+        }
+        if (wakeFd_ >= 0 && (fds[1].revents & POLLIN) != 0) {
+            eventfd_t count = 0;
+            eventfd_read(wakeFd_, &count);
+            return std::nullopt;
+        }
+        if ((fds[0].revents & POLLIN) == 0) {
             return std::nullopt;
         }
         udev_device* dev = udev_monitor_receive_device(monitor_);
@@ -101,11 +122,19 @@ public:
         return event;
     }
 
+    void Wake() override {
+        if (wakeFd_ >= 0) {
+            eventfd_write(wakeFd_, 1);
+        }
+    }
+
 private:
+    static constexpr int kNoWakeFdMs = 50;
     udev* udev_;
     udev_monitor* monitor_;
     std::uint16_t vendorId_;
     std::uint16_t productId_;
+    int wakeFd_;
 };
 
 }  // namespace

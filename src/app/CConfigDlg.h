@@ -70,6 +70,7 @@ public:
     void EndApplyWait() override;
     void ApplyPointerSettings(const tagPROFILE& profile) override;
     void ScheduleArrival(int variant, std::chrono::milliseconds delay) override;
+    void DeviceNotOpened(int variant) override;
     void PostApplyFinished(bool buttonsCleared) override;
 
 protected:
@@ -122,6 +123,7 @@ private:
     std::int32_t autoRun_ = -1;
     bool created_ = false;
     bool destroyed_ = false;
+    bool warnedClosedNode_ = false;  // the user hears of a closed device node once
 };
 
 CConfigDlg* MainWindow();

@@ -10,15 +10,18 @@
 
 #include "pages/Page.h"
 #include "common/Messages.h"
+#include "common/StringIds.h"
 #include "app/TrayIcon.h"
 #include "device/DeviceLink.h"
 #include "device/ReportSender.h"
 #include "pages/sensitivity/PointerSettings.h"
+#include "platform/DeviceNodeAccess.h"
 #include "platform/MessageEvent.h"
 #include "platform/PointerControl.h"
 #include "platform/QtText.h"
 #include "platform/Trace.h"
 #include "platform/TransportLibrary.h"
+#include "skin/WarningDialog.h"
 
 namespace {
 #ifdef _WIN32
@@ -137,4 +140,25 @@ void CConfigDlg::ScheduleArrival(int variant, std::chrono::milliseconds delay) {
 void CConfigDlg::PostApplyFinished(bool buttonsCleared) {
     buttonsCleared_ = buttonsCleared;
     PostMessageTo(this, msg::kApplyFinished);
+}
+
+void CConfigDlg::DeviceNotOpened(int variant) {
+    if (warnedClosedNode_ || variant < 0 || variant > 1) {
+        return;
+    }
+    const std::string node = FindClosedDeviceNode(kVendorId, kProductId[variant]);
+    if (node.empty()) {
+        return;  // no mouse there: nothing to tell
+    }
+    warnedClosedNode_ = true;
+    qCWarning(lcApp) << "mouse present but its node is closed:" << node.c_str();
+    // Not inside the caller: it may run before the event loop does.
+    QTimer::singleShot(0, this, [this, node] {
+        std::u16string text = Text(str::kMouseNodeClosed);
+        const std::u16string name = QString::fromStdString(node).toStdU16String();
+        if (const auto at = text.find(u"%s"); at != std::u16string::npos) {
+            text.replace(at, 2, name);
+        }
+        ShowWarningDialog(this, Text(str::kWarningTitle), text, false);
+    });
 }

@@ -49,4 +49,5 @@ inline constexpr int kExportMacroTitle = 2008;
 // File safety
 
 // Install and desktop
+inline constexpr int kMouseNodeClosed = 2050;
 }  // namespace str

@@ -43,6 +43,9 @@ void DeviceLink::OpenAtStartup() {
         t->SetVidPid(kVendorId, kProductId[v]);
         t->OpenDevMonitor(kEventMessage[v], kConnectionMessage[v]);
         state_[v] = t->OpenFeatureDevice() != 0 ? kConnected : kNeverConnected;
+        if (state_[v] == kNeverConnected) {
+            ui_.DeviceNotOpened(v);
+        }
     }
     if (AnyConnected()) {
         ui_.AddTrayIcon();
@@ -94,7 +97,10 @@ void DeviceLink::CompleteArrival(int v) {
     arrivalPending_ = false;
     fullApplyPending_ = true;
     state_[v] = kConnected;
-    transports_[v]->OpenFeatureDevice();  // its result is not looked at
+    // Kept as connected either way; a failure only lets the window tell the user why.
+    if (transports_[v]->OpenFeatureDevice() == 0) {
+        ui_.DeviceNotOpened(v);
+    }
     if (!Connected(1 - v)) {
         ui_.AddTrayIcon();
     }

@@ -23,6 +23,9 @@ public:
     virtual void ApplyPointerSettings(const tagPROFILE& profile) = 0;
     // Call DeviceLink::CompleteArrival(variant) after the delay, without blocking.
     virtual void ScheduleArrival(int variant, std::chrono::milliseconds delay) = 0;
+    // The mouse of this variant could not be opened although it was looked for; the window
+    // may tell the user why, once.
+    virtual void DeviceNotOpened(int /*variant*/) {}
     // From the worker thread: post message 1256 to the main window.
     virtual void PostApplyFinished(bool buttonsCleared) = 0;
 };

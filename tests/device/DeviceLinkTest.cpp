@@ -87,6 +87,7 @@ public:
     void ScheduleArrival(int v, std::chrono::milliseconds d) override {
         calls.push_back("arrival v" + std::to_string(v) + " " + std::to_string(d.count()));
     }
+    void DeviceNotOpened(int v) override { notOpened.push_back(v); }
     void PostApplyFinished(bool cleared) override {
         std::lock_guard lock(mutex);
         finished.push_back(cleared);
@@ -104,6 +105,7 @@ public:
     }
 
     std::vector<std::string> calls;
+    std::vector<int> notOpened;
     std::mutex mutex;
     std::condition_variable done;
     std::vector<bool> finished;
@@ -166,6 +168,18 @@ TEST_F(DeviceLinkTest, StartupOpensVariantTwoFirstAndSendsNothing) {
     EXPECT_TRUE(link.FullApplyPending());
     EXPECT_EQ(ui.calls, std::vector<std::string>{"tray+"});
     EXPECT_TRUE(wire.Take().empty());
+}
+
+// A mouse whose node is closed to the user looks like no mouse to the link; the window hears
+// of every failed open so it can tell the two apart.
+TEST_F(DeviceLinkTest, EveryFailedOpenIsReportedToTheWindow) {
+    v1.present = true;
+    link.OpenAtStartup();
+    EXPECT_EQ(ui.notOpened, std::vector<int>{1}) << "only the variant that failed";
+    link.OnConnectionMessage(1, 1);  // announced, but the open fails again
+    link.CompleteArrival(1);
+    EXPECT_EQ(ui.notOpened, (std::vector<int>{1, 1}));
+    EXPECT_EQ(link.State(1), DeviceLink::kConnected) << "the arrival itself is kept";
 }
 
 TEST_F(DeviceLinkTest, FullApplySendsEveryReportInOrderWithPauses) {

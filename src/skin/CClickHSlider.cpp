@@ -174,10 +174,19 @@ void CClickHSlider::wheelEvent(QWheelEvent* e) {
         e->ignore();
         return;
     }
-    const std::optional<std::int32_t> next =
-        WheelStep(value_, delta, wheelStep_, minimum_, maximum_);
-    if (next) {
+    // A touchpad's small deltas add up to a notch before the value moves.
+    const int notches = wheel_.Take(delta);
+    bool moved = false;
+    for (int i = 0; i < (notches < 0 ? -notches : notches); ++i) {
+        const std::optional<std::int32_t> next =
+            WheelStep(value_, notches, wheelStep_, minimum_, maximum_);
+        if (!next) {
+            break;
+        }
         value_ = *next;
+        moved = true;
+    }
+    if (moved) {
         if (thumb_ != nullptr) {
             thumb_->SetPosition(value_);
         }

@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <filesystem>
 
+#include "skin/WheelNotches.h"
+
 class CPHSlider;
 
 class CClickHSlider : public QWidget {
@@ -66,6 +68,7 @@ private:
     std::int32_t maximum_ = 10;
     std::int32_t value_ = 0;
     int wheelStep_ = 1;
+    WheelNotches wheel_;
     int snapStep_ = 1;
     bool snap_ = false;
     bool wheelEnabled_ = false;

@@ -223,11 +223,16 @@ void CListBoxEx::wheelEvent(QWheelEvent* e) {
         QListWidget::wheelEvent(e);
         return;
     }
-    // One row per notch, whatever the system's wheel setting.
-    const int notches = std::max(1, std::abs(dy) / 120);
+    // One row per notch, whatever the system's wheel setting; a touchpad's small deltas add
+    // up to a notch first.
+    const int notches = std::abs(wheel_.Take(dy));
     for (int i = 0; i < notches; ++i) {
         verticalScrollBar()->triggerAction(dy < 0 ? QAbstractSlider::SliderSingleStepAdd
                                                   : QAbstractSlider::SliderSingleStepSub);
+    }
+    // The rows moved under a pointer that stayed put: the mark follows the row now under it.
+    if (!editor_) {
+        hoverRow_ = indexAt(e->position().toPoint()).row();
     }
     viewport()->update();
     e->accept();

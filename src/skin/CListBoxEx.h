@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <filesystem>
 
+#include "skin/WheelNotches.h"
+
 class CListBoxEx : public QListWidget {
     Q_OBJECT
 signals:
@@ -86,7 +88,8 @@ private:
     bool hasBackgroundBrush_ = false;
     int iconWidth_ = 16;
     int iconHeight_ = 16;
-    int hoverRow_ = 0;
+    int hoverRow_ = -1;  // no row until the pointer is over one
+    WheelNotches wheel_;
     int editRow_ = -1;
     QPointer<QLineEdit> editor_;
     bool anyText_ = false;

@@ -173,6 +173,40 @@ private slots:
                          false);
         QApplication::sendEvent(e.list->viewport(), &down);
         QCOMPARE(e.list->verticalScrollBar()->value(), 2);
+        // The pointer stayed put: the mark is on the row now under it.
+        QCOMPARE(e.list->HoverRow(), e.list->indexAt(r.center()).row());
+        QCOMPARE(e.list->HoverRow(), 3);
+    }
+
+    void noHoverMarkBeforeThePointerComes() {
+        EventList e;
+        e.ShowActive();
+        QCOMPARE(e.list->HoverRow(), -1);
+        const QRect r = e.list->visualRect(e.list->model()->index(0, 0));
+        const QImage shot = e.list->viewport()->grab().toImage();
+        QVERIFY(shot.pixelColor(e.list->viewport()->width() - 8, r.center().y()) !=
+                QColor(1, 81, 142));
+    }
+
+    void touchpadDeltasScrollOnceANotchIsFull() {
+        EventList e;
+        for (int i = 0; i < 20; ++i) {
+            e.list->AddRow(QString::number(i), 0);
+        }
+        e.ShowActive();
+        QTRY_VERIFY(e.list->verticalScrollBar()->maximum() > 0);
+        const QPointF at = e.list->viewport()->rect().center();
+        auto swipe = [&](int delta) {
+            QWheelEvent ev(at, e.list->viewport()->mapToGlobal(at), QPoint(), QPoint(0, delta),
+                           Qt::NoButton, Qt::NoModifier, Qt::ScrollUpdate, false);
+            QApplication::sendEvent(e.list->viewport(), &ev);
+        };
+        for (int i = 0; i < 7; ++i) {
+            swipe(-15);
+        }
+        QCOMPARE(e.list->verticalScrollBar()->value(), 0);
+        swipe(-15);
+        QCOMPARE(e.list->verticalScrollBar()->value(), 1);
     }
 };
 

@@ -136,6 +136,14 @@ private slots:
         QCOMPARE(f.slider.Value(), 9);
         QVERIFY(!Wheel(&f.slider, 0));  // sideways scrolling is no notch
         QCOMPARE(f.slider.Value(), 9);
+        f.Take();
+        for (int i = 0; i < 7; ++i) {
+            Wheel(&f.slider, -15);  // a touchpad: eight of these make one notch
+        }
+        QCOMPARE(f.slider.Value(), 9);
+        QVERIFY(f.Take().empty());
+        Wheel(&f.slider, -15);
+        QCOMPARE(f.slider.Value(), 8);
     }
 
     void releaseReportsTheThumbPlace() {

@@ -1,5 +1,5 @@
 # Sliders: the arithmetic in core, the track and thumb as widgets.
-corvane_gtest(skin_slider_scale_tests SOURCES SliderScaleTest.cpp LIBS skin_core)
+corvane_gtest(skin_slider_scale_tests SOURCES SliderScaleTest.cpp WheelNotchesTest.cpp LIBS skin_core)
 
 if(CORVANE_WITH_QT)
   corvane_qttest(skin_slidertest SOURCES SliderTest.cpp SkinTestSupport.h LIBS skin_ui)

@@ -10,6 +10,7 @@
 #include "pages/sensitivity/SensitivityTables.h"
 #include "pages/sensitivity/SensitivityTexts.h"
 #include "platform/QtText.h"
+#include "platform/Trace.h"
 #include "skin/CBitmapBtn.h"
 #include "skin/CClickHSlider.h"
 #include "skin/CExMenu.h"
@@ -146,12 +147,15 @@ void CSensitivityDlg::RefreshFromProfile() {
 }
 
 void CSensitivityDlg::SelectLevel() {
-    MarkLevel(SensitivityEdits(Profile()).ActiveLevel());
+    const int level = SensitivityEdits(Profile()).ActiveLevel();
+    MarkLevel(level);
     LoadLevelSliders();
+    qCDebug(lcApp) << "sensitivity level shown" << level + 1;
 }
 
 void CSensitivityDlg::ShowReportRate() {
     ShowRate();
+    qCDebug(lcApp) << "report rate shown" << rate_->accessibleName();
 }
 
 void CSensitivityDlg::ClosePopups() {

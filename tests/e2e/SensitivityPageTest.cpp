@@ -34,9 +34,8 @@ QString DemoFolder() {
 }
 
 SkinEntry Entry(const char* layout, int key) {
-    return ParseSkinEntry(
-        ReadSkinString((DemoFolder() + "/skins/" + layout).toStdString(), u"BUTTONPOS",
-                       QString::number(key).toStdU16String()));
+    return ParseSkinEntry(ReadSkinString((DemoFolder() + "/skins/" + layout).toStdString(),
+                                         u"BUTTONPOS", QString::number(key).toStdU16String()));
 }
 
 QPoint Centre(const SkinEntry& e) {
@@ -88,9 +87,9 @@ private:
     QPoint OnPage(QPoint p) const { return p + pageOrigin_; }
     // The program's mapped windows: the main window, and a menu while one is open.
     int VisibleWindows() {
-        const QByteArray ids =
-            Run("xdotool", {"search", "--onlyvisible", "--pid", QString::number(corvane_.processId())})
-                .trimmed();
+        const QByteArray ids = Run("xdotool", {"search", "--onlyvisible", "--pid",
+                                               QString::number(corvane_.processId())})
+                                   .trimmed();
         return ids.isEmpty() ? 0 : int(ids.count('\n')) + 1;
     }
     std::unique_ptr<tagPROFILE> SavedProfile();
@@ -153,7 +152,8 @@ void SensitivityPageTest::Xdo(const QStringList& actions) {
     for (const QString& a : actions) {
         // Every move is relative to the main window.
         if (a == "MOVE") {
-            args << "mousemove" << "--window" << QString::fromLatin1(w);
+            args << "mousemove"
+                 << "--window" << QString::fromLatin1(w);
         } else {
             args << a;
         }
@@ -193,14 +193,16 @@ void SensitivityPageTest::editsReachTheMouseAndTheMouseReachesThePage() {
     scale.maximum = 320;
     QVERIFY(scale.thumbWidth > 0);
     const int from = scale.PositionOf(40);
-    const QPoint grab = OnPage(QPoint(track.left + from + scale.thumbWidth / 2,
-                                      (track.top + track.bottom) / 2));
-    QStringList drag = {"MOVE", "1", "1", "MOVE", QString::number(grab.x()),
-                        QString::number(grab.y()), "mousedown", "1"};
+    const QPoint grab =
+        OnPage(QPoint(track.left + from + scale.thumbWidth / 2, (track.top + track.bottom) / 2));
+    QStringList drag = {
+        "MOVE",      "1", "1", "MOVE", QString::number(grab.x()), QString::number(grab.y()),
+        "mousedown", "1"};
     for (int step = 10; step <= 100; step += 10) {
         drag << "MOVE" << QString::number(grab.x() + step) << QString::number(grab.y());
     }
-    drag << "mouseup" << "1";
+    drag << "mouseup"
+         << "1";
     Xdo(drag);
     const std::int32_t dragged =
         SettleValue(scale.ValueAtPrecise(scale.DragTo(from, 100)), true, 1);
@@ -211,8 +213,8 @@ void SensitivityPageTest::editsReachTheMouseAndTheMouseReachesThePage() {
     ClickAt(OnPage(Centre(rate)));
     QTRY_VERIFY_WITH_TIMEOUT(VisibleWindows() > windows, 5000);
     const int item = ItemHeight(18);
-    ClickAt(OnPage(
-        QPoint(rate.left + 20, rate.bottom + menu_look::kFrameWidth + 3 * item + item / 2)));
+    ClickAt(
+        OnPage(QPoint(rate.left + 20, rate.bottom + menu_look::kFrameWidth + 3 * item + item / 2)));
     QTRY_VERIFY_WITH_TIMEOUT(VisibleWindows() == windows, 5000);
 
     ClickAt(Centre(Entry("skin_Config.ini", kApply)));

@@ -253,8 +253,7 @@ void CSensitivityDlg::mousePressEvent(QMouseEvent* e) {
 }
 
 bool CSensitivityDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress &&
-        SwallowedKey(static_cast<QKeyEvent*>(event)->key())) {
+    if (event->type() == QEvent::KeyPress && SwallowedKey(static_cast<QKeyEvent*>(event)->key())) {
         return true;
     }
     return Page::eventFilter(watched, event);

@@ -12,10 +12,10 @@ struct tagPROFILE;
 
 // The page as the profile says it should look.
 struct SensitivityView {
-    int level = 0;  // the active level, always 0..4
+    int level = 0;                                 // the active level, always 0..4
     std::array<std::u16string, 5> levelX, levelY;  // button texts: value x 100
-    std::int32_t sliderX = 0, sliderY = 0;          // stored values; the sliders clamp them
-    std::int32_t speedPosition = 0;                 // pointerSpeed / 2
+    std::int32_t sliderX = 0, sliderY = 0;         // stored values; the sliders clamp them
+    std::int32_t speedPosition = 0;                // pointerSpeed / 2
     std::int32_t accelPosition = 0;
     int rateStringId = 0;
     bool separate = false;  // link button on
@@ -27,7 +27,7 @@ struct SensitivityUpdate {
     bool selectLevel = false;  // re-mark the level buttons and load both level sliders
     bool levelText = false;    // rewrite the active level's two texts
     std::optional<std::int32_t> setX, setY;  // move the other level slider
-    bool rateCaption = false;  // the rate button's caption changed
+    bool rateCaption = false;                // the rate button's caption changed
     bool operator==(const SensitivityUpdate&) const = default;
 };
 

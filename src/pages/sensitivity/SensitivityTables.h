@@ -10,8 +10,8 @@
 namespace sens {
 
 // Skin keys of the page's controls.
-inline constexpr int kKeyLevelLight = 8;  // decorative
-inline constexpr int kKeySensor = 9;      // decorative
+inline constexpr int kKeyLevelLight = 8;   // decorative
+inline constexpr int kKeySensor = 9;       // decorative
 inline constexpr int kKeyFirstLevel = 10;  // levels 1..5 are keys 10..14
 inline constexpr int kKeyReportRate = 18;
 inline constexpr int kKeySliderX = 15;

@@ -17,9 +17,7 @@ protected:
 };
 
 TEST_F(SensitivityEditsTest, SpeedStoresTwiceThePositionAndZeroAsOne) {
-    const struct {
-        std::int32_t position, stored;
-    } cases[] = {{0, 1}, {1, 2}, {5, 10}, {10, 20}};
+    const struct { std::int32_t position, stored; } cases[] = {{0, 1}, {1, 2}, {5, 10}, {10, 20}};
     for (const auto& c : cases) {
         edits.SliderMoved(sens::kSliderSpeed, c.position);
         EXPECT_EQ(p->pointerSpeed, c.stored) << c.position;

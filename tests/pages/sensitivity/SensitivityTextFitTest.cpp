@@ -119,8 +119,8 @@ void SensitivityTextFitTest::paintedTextsFitAndKeepApart() {
     for (const sens::PaintedText& t : sens::kPaintedTexts) {
         const std::u16string text = strings_.Get(t.stringId);
         QVERIFY2(!text.empty(), qPrintable(QString::number(t.stringId)));
-        drawn.push_back(
-            DrawBoth(QStringLiteral("string %1").arg(t.stringId), PaintedTextStyle(t, text), t.size));
+        drawn.push_back(DrawBoth(QStringLiteral("string %1").arg(t.stringId),
+                                 PaintedTextStyle(t, text), t.size));
         QVERIFY2(drawn.back().problem.isEmpty(), qPrintable(drawn.back().problem));
     }
     for (std::size_t i = 0; i < drawn.size(); ++i) {

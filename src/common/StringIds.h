@@ -41,6 +41,20 @@ inline constexpr int kExportMacroTitle = 2008;
 // Buttons page
 
 // Sensitivity page
+inline constexpr int kSensLevelsHeading = 26;
+inline constexpr int kSensLevelsHint = 27;
+inline constexpr int kSensLevelsRange = 28;
+inline constexpr int kSensSeparateXY = 34;
+inline constexpr int kSensRateHeading = 38;
+inline constexpr int kSensRateHint = 39;
+inline constexpr int kSensRate125 = 40;
+inline constexpr int kSensRate250 = 41;
+inline constexpr int kSensRate500 = 42;
+inline constexpr int kSensRate1000 = 43;
+inline constexpr int kSensSpeedHeading = 44;
+inline constexpr int kSensSpeedHint = 45;
+inline constexpr int kSensAccelHeading = 46;
+inline constexpr int kSensAccelHint = 47;
 
 // Lighting page
 

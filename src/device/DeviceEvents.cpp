@@ -20,8 +20,9 @@ DeviceEventResult ApplyDeviceEvent(std::uint32_t code, tagSTATEBLOCK& working) {
             }
             break;
         case kEventCategoryRate:
+            // Counted from 1 as well; the profile holds the menu index 0..3.
             if (value >= 1 && value <= 4) {
-                profile.reportRate = static_cast<std::int32_t>(value);
+                profile.reportRate = static_cast<std::int32_t>(value) - 1;
                 result.kind = DeviceEventResult::RateChanged;
             }
             break;

@@ -1,6 +1,7 @@
 #include "pages/PageFactory.h"
 
 #include "pages/PlaceholderPage.h"
+#include "pages/sensitivity/CSensitivityDlg.h"
 
 std::unique_ptr<Page> CreatePage(PageKind kind, QWidget* parent, const PageContext& context) {
     switch (kind) {
@@ -9,7 +10,7 @@ std::unique_ptr<Page> CreatePage(PageKind kind, QWidget* parent, const PageConte
         case PageKind::Macro:
             return std::make_unique<PlaceholderPage>(parent, context, "skin_macro_manager.ini");
         case PageKind::Sensitivity:
-            return std::make_unique<PlaceholderPage>(parent, context, "skin_sensitivity.ini");
+            return std::make_unique<CSensitivityDlg>(parent, context);
         case PageKind::Lighting:
             return std::make_unique<PlaceholderPage>(parent, context, "skin_light.ini");
     }

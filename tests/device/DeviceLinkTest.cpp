@@ -317,7 +317,7 @@ TEST_F(DeviceLinkTest, EventTable) {
         link.OnEventMessage(0, c.category, c.value);
         EXPECT_EQ(ui.calls, c.calls) << std::hex << c.category << " " << c.value;
     }
-    EXPECT_EQ(working->Current().reportRate, 4);
+    EXPECT_EQ(working->Current().reportRate, 3);  // the fourth rate
     EXPECT_EQ(working->Current().currentLevel, 1);
 }
 

@@ -1,7 +1,17 @@
 // Arrival and removal on Windows: configuration-manager notifications for the HID interface
 // class. They arrive on a system thread without any window; Wait hands them to the watcher.
-#include <cfgmgr32.h>
+// The notification types need Windows 8; the calls are looked up at run time, because the
+// import libraries of some toolchains lack them.
+#ifndef _WIN32_WINNT
+#define _WIN32_WINNT 0x0602
+#endif
+#ifndef WINVER
+#define WINVER _WIN32_WINNT
+#endif
+// clang-format off
 #include <windows.h>
+#include <cfgmgr32.h>
+// clang-format on
 
 #include <condition_variable>
 #include <deque>
@@ -18,6 +28,32 @@ namespace {
 constexpr GUID kHidInterfaceClass = {
     0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
 
+using RegisterFn = CONFIGRET(WINAPI*)(PCM_NOTIFY_FILTER, PVOID, PCM_NOTIFY_CALLBACK,
+                                      PHCMNOTIFICATION);
+using UnregisterFn = CONFIGRET(WINAPI*)(HCMNOTIFICATION);
+
+struct NotificationCalls {
+    RegisterFn registerFn = nullptr;
+    UnregisterFn unregisterFn = nullptr;
+};
+
+const NotificationCalls& Calls() {
+    static const NotificationCalls calls = [] {
+        NotificationCalls c;
+        if (HMODULE module = LoadLibraryW(L"cfgmgr32.dll")) {  // kept for the process
+            c.registerFn = reinterpret_cast<RegisterFn>(
+                reinterpret_cast<void*>(GetProcAddress(module, "CM_Register_Notification")));
+            c.unregisterFn = reinterpret_cast<UnregisterFn>(
+                reinterpret_cast<void*>(GetProcAddress(module, "CM_Unregister_Notification")));
+        }
+        if (c.registerFn == nullptr || c.unregisterFn == nullptr) {
+            c = {};
+        }
+        return c;
+    }();
+    return calls;
+}
+
 std::string Normalize(const WCHAR* name) {
     return NormalizeInterfaceName(std::u16string_view(reinterpret_cast<const char16_t*>(name)));
 }
@@ -29,16 +65,19 @@ public:
     ~ConfigManagerMonitor() override {
         // Returns after any running callback has finished, so none can reach a freed monitor.
         if (handle_ != nullptr) {
-            CM_Unregister_Notification(handle_);
+            Calls().unregisterFn(handle_);
         }
     }
 
     bool Start() {
+        if (Calls().registerFn == nullptr) {
+            return false;
+        }
         CM_NOTIFY_FILTER filter{};
         filter.cbSize = sizeof filter;
         filter.FilterType = CM_NOTIFY_FILTER_TYPE_DEVICEINTERFACE;
         filter.u.DeviceInterface.ClassGuid = kHidInterfaceClass;
-        return CM_Register_Notification(&filter, this, &Notified, &handle_) == CR_SUCCESS;
+        return Calls().registerFn(&filter, this, &Notified, &handle_) == CR_SUCCESS;
     }
 
     std::vector<std::string> Present() override {

@@ -1,6 +1,5 @@
 #include "app/CConfigDlg.h"
 
-#include "common/StringIds.h"
 #include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
@@ -8,14 +7,15 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QTimer>
+#include "common/StringIds.h"
 
 #include <algorithm>
 
 #include "app/AppFolders.h"
 #include "app/AppGlobals.h"
 #include "app/AutoRun.h"
-#include "common/Messages.h"
 #include "app/TrayIcon.h"
+#include "common/Messages.h"
 #include "data/ProfileDefaults.h"
 #include "device/DeviceLink.h"
 #include "platform/AutoRunRegistration.h"
@@ -97,8 +97,8 @@ void CConfigDlg::OnInitDialog() {
     // Both blocks are repaired alike, so the repair alone never reads as an edit.
     store_->RepairSlotBindings(g.applied);
     store_->RepairSlotBindings(g.working);
-    g.macros =
-        std::make_unique<MacroLibrary>(&CurrentPerUserFolder, g.strings.Get(str::kDefaultMacroName));
+    g.macros = std::make_unique<MacroLibrary>(&CurrentPerUserFolder,
+                                              g.strings.Get(str::kDefaultMacroName));
     g.macros->LoadMacroLibrary();
     RefreshFromProfile();
     CreateWorker();
@@ -161,6 +161,9 @@ bool CConfigDlg::OnMessage(const MessageEvent& m) {
             return true;
         case msg::kClosePopup:
             ClosePopups();
+            return true;
+        case msg::kListChoice:
+            OnProfileChosen(m.WParam(), m.LParam());
             return true;
         case msg::kApplyFinished:
             if (link_) {
@@ -236,6 +239,9 @@ void CConfigDlg::OnControl(int key) {
             break;
         case control::kMoreMenu:
             ShowMoreMenu();
+            break;
+        case control::kProfileList:
+            ShowProfilePopup();
             break;
         case control::kRestoreDefaults:
             ResetStateDefaults(g.working, g.strings.Get(str::kDefaultProfileName));
@@ -314,14 +320,26 @@ void CConfigDlg::UpdateWindowNow() {
 }
 
 bool CConfigDlg::ConfirmDelete() {
-    return ShowWarningDialog(this, Text(str::kWarningTitle), Text(str::kConfirmDeleteProfile), true) !=
-           kWarningCancel;
+    return ShowWarningDialog(this, Text(str::kWarningTitle), Text(str::kConfirmDeleteProfile),
+                             true) != kWarningCancel;
 }
 
 void CConfigDlg::closeEvent(QCloseEvent* e) {
     e->accept();
     OnDestroy();
     QCoreApplication::quit();
+}
+
+void CConfigDlg::mousePressEvent(QMouseEvent* e) {
+    // A click on the background closes the lists; the skin then drags the window.
+    ClosePopups();
+    QWidget::mousePressEvent(e);
+}
+
+void CConfigDlg::hideEvent(QHideEvent* e) {
+    // Hidden with the device gone: no menu or list may keep the pointer or keyboard.
+    ClosePopups();
+    QWidget::hideEvent(e);
 }
 
 void CConfigDlg::keyPressEvent(QKeyEvent* e) {

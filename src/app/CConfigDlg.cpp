@@ -1,5 +1,6 @@
 #include "app/CConfigDlg.h"
 
+#include "common/StringIds.h"
 #include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
@@ -7,15 +8,14 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QTimer>
-#include "common/StringIds.h"
 
 #include <algorithm>
 
 #include "app/AppFolders.h"
 #include "app/AppGlobals.h"
 #include "app/AutoRun.h"
-#include "app/TrayIcon.h"
 #include "common/Messages.h"
+#include "app/TrayIcon.h"
 #include "data/ProfileDefaults.h"
 #include "device/DeviceLink.h"
 #include "platform/AutoRunRegistration.h"
@@ -97,8 +97,8 @@ void CConfigDlg::OnInitDialog() {
     // Both blocks are repaired alike, so the repair alone never reads as an edit.
     store_->RepairSlotBindings(g.applied);
     store_->RepairSlotBindings(g.working);
-    g.macros = std::make_unique<MacroLibrary>(&CurrentPerUserFolder,
-                                              g.strings.Get(str::kDefaultMacroName));
+    g.macros =
+        std::make_unique<MacroLibrary>(&CurrentPerUserFolder, g.strings.Get(str::kDefaultMacroName));
     g.macros->LoadMacroLibrary();
     RefreshFromProfile();
     CreateWorker();
@@ -320,8 +320,8 @@ void CConfigDlg::UpdateWindowNow() {
 }
 
 bool CConfigDlg::ConfirmDelete() {
-    return ShowWarningDialog(this, Text(str::kWarningTitle), Text(str::kConfirmDeleteProfile),
-                             true) != kWarningCancel;
+    return ShowWarningDialog(this, Text(str::kWarningTitle), Text(str::kConfirmDeleteProfile), true) !=
+           kWarningCancel;
 }
 
 void CConfigDlg::closeEvent(QCloseEvent* e) {

@@ -119,11 +119,9 @@ private:
     QRect pageArea_;
     int currentTab_ = 0;
     QStackedWidget* pageStack_ = nullptr;
-    Page* pages_[4] = {};
+    Page* pages_[4] = {};  // sensitivity, buttons, lighting, macro: the order of tabs 4 to 7
     QPointer<CDlgMenuFunc> profilePopup_;
-    std::unique_ptr<KeyboardLayout>
-        keyboardLayout_;  // names keys on the pages  // sensitivity, buttons, lighting, macro: the
-                          // order of tabs 4 to 7
+    std::unique_ptr<KeyboardLayout> keyboardLayout_;  // names keys on the pages
     std::unique_ptr<ProfileStore> store_;
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<TransportLibrary> transports_[2];

@@ -8,11 +8,11 @@
 #include "app/AppGlobals.h"
 #include "app/CConfigDlg.h"
 
-#include "app/TrayIcon.h"
+#include "pages/Page.h"
 #include "common/Messages.h"
+#include "app/TrayIcon.h"
 #include "device/DeviceLink.h"
 #include "device/ReportSender.h"
-#include "pages/Page.h"
 #include "pages/sensitivity/PointerSettings.h"
 #include "platform/MessageEvent.h"
 #include "platform/PointerControl.h"

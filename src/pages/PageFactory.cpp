@@ -2,11 +2,12 @@
 
 #include "pages/PlaceholderPage.h"
 #include "pages/sensitivity/CSensitivityDlg.h"
+#include "pages/buttons/CButtonDlg.h"
 
 std::unique_ptr<Page> CreatePage(PageKind kind, QWidget* parent, const PageContext& context) {
     switch (kind) {
         case PageKind::Buttons:
-            return std::make_unique<PlaceholderPage>(parent, context, "skin_button.ini");
+            return std::make_unique<CButtonDlg>(parent, context);
         case PageKind::Macro:
             return std::make_unique<PlaceholderPage>(parent, context, "skin_macro_manager.ini");
         case PageKind::Sensitivity:

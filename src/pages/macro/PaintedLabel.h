@@ -1,0 +1,15 @@
+// A text the macro windows paint on their backgrounds: Arial, one line, vertically
+// centred, shrunk until it fits its rectangle.
+#pragma once
+
+#include <QRect>
+#include <cstdint>
+#include <string>
+
+class QPainter;
+
+inline constexpr std::uint32_t kLabelWhite = 0xFFFFFFFFu;  // ARGB
+inline constexpr std::uint32_t kLabelWarning = 0xFFFF8A3Du;
+
+void PaintLabel(QPainter& p, const std::u16string& text, const QRect& rect, float size,
+                std::uint32_t argb = kLabelWhite);

@@ -26,7 +26,7 @@ CInsertMac2Dlg::CInsertMac2Dlg(QWidget* parent, const std::filesystem::path& ski
     for (int mode = 0; mode < 3; ++mode) {
         CBitmapBtn* b = skin_->CreateButton(kModeKeys[mode]);
         b->SetTooltip(skin_->Entry(kModeKeys[mode]).text, true);
-        b->SetCaption(strings.Get(kModeStrings[mode]));
+        SetButtonCaption(b, strings.Get(kModeStrings[mode]));
         b->SetFontHeight(17);
         b->SetCaptionLayout(8);
         b->SetShrinkToFit(true);
@@ -79,7 +79,7 @@ void CInsertMac2Dlg::ShowState() {
     }
     delay_->setEnabled(state_.RecordDelayBoxEnabled());
     record_->SetCheck(state_.Recording() ? 1 : 0);
-    record_->SetCaption(strings_.Get(state_.RecordCaption()));
+    SetButtonCaption(record_, strings_.Get(state_.RecordCaption()));
 }
 
 void CInsertMac2Dlg::mousePressEvent(QMouseEvent* e) {

@@ -40,7 +40,7 @@ CInsertMacDlg::CInsertMacDlg(QWidget* parent, QObject* page,
     choice_->SetCaptionLayout(1);
     ok_ = button(kOkKey);
     cancel_ = button(kCancelKey);
-    cancel_->SetCaption(strings.Get(kCancelString));
+    SetButtonCaption(cancel_, strings.Get(kCancelString));
     connect(choice_, &QAbstractButton::clicked, this, &CInsertMacDlg::OpenChoiceMenu);
     connect(ok_, &QAbstractButton::clicked, this, [this] { Post(state_.Ok()); });
     connect(cancel_, &QAbstractButton::clicked, this,
@@ -77,8 +77,8 @@ void CInsertMacDlg::Choose(int command) {
 void CInsertMacDlg::ShowChoice() {
     delayPage_->setVisible(!state_.RecordingPageShown());
     recordPage_->setVisible(state_.RecordingPageShown());
-    choice_->SetCaption(strings_.Get(state_.ChoiceCaption()));
-    ok_->SetCaption(strings_.Get(state_.OkCaption()));
+    SetButtonCaption(choice_, strings_.Get(state_.ChoiceCaption()));
+    SetButtonCaption(ok_, strings_.Get(state_.OkCaption()));
 }
 
 void CInsertMacDlg::OpenChoiceMenu() {

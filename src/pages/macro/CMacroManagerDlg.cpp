@@ -160,16 +160,16 @@ void CMacroManagerDlg::CreateControls() {
     const int modeStrings[] = {12, 13, 14};
     for (int i = 0; i < 3; ++i) {
         CBitmapBtn* b = buttons_[kModeMeasured + i];
-        b->SetCaption(Text(modeStrings[i]));
+        SetButtonCaption(b, Text(modeStrings[i]));
         b->SetFontHeight(15);
         b->SetCaptionLayout(8);
         b->SetShrinkToFit(true);
     }
     buttons_[kRecord]->SetCheckBoxMode(true);
-    buttons_[kRecord]->SetCaption(Text(MacroRecorder::kCaptionRecord));
+    SetButtonCaption(buttons_[kRecord], Text(MacroRecorder::kCaptionRecord));
     buttons_[kModify]->SetCheckBoxMode(true);
     buttons_[kInsert]->SetCheckBoxMode(true);
-    buttons_[kInsert]->SetCaption(Text(18));
+    SetButtonCaption(buttons_[kInsert], Text(18));
 
     nameEdit_ = skin_->CreateControl<CBmpEdit>(kNameEditor);
     nameEdit_->SetColours(0xFFFFFF, 0x000000);
@@ -357,9 +357,9 @@ void CMacroManagerDlg::CommitRename() {
         core_->SelectedMacro() != nullptr ? ReadFixedText(core_->SelectedMacro()->name) : u"";
     nameEdit_->setText(ToQString(name));
     if (r.renamed) {
-        buttons_[kMacroList]->SetCaption(name);
+        SetButtonCaption(buttons_[kMacroList], name);
     }
-    buttons_[kNameLabel]->SetCaption(name);
+    SetButtonCaption(buttons_[kNameLabel], name);
     nameEdit_->setEnabled(false);
     nameEdit_->hide();
     buttons_[kNameLabel]->setEnabled(true);
@@ -541,8 +541,8 @@ void CMacroManagerDlg::ShowRows(const std::vector<EventRow>& rows, int selectRow
 }
 
 void CMacroManagerDlg::ShowMacroName(const std::u16string& name) {
-    buttons_[kMacroList]->SetCaption(name);
-    buttons_[kNameLabel]->SetCaption(name);
+    SetButtonCaption(buttons_[kMacroList], name);
+    SetButtonCaption(buttons_[kNameLabel], name);
     nameEdit_->setText(ToQString(name));
 }
 
@@ -558,7 +558,7 @@ void CMacroManagerDlg::ShowCapacity(const MacroFit& fit, const std::u16string& l
 }
 
 void CMacroManagerDlg::SetRecordCaption(int stringNumber) {
-    buttons_[kRecord]->SetCaption(Text(stringNumber));
+    SetButtonCaption(buttons_[kRecord], Text(stringNumber));
     const bool recording = stringNumber == MacroRecorder::kCaptionStop;
     // Clicks are taken from the whole page only while a recording runs.
     if (recording && !filteringApp_) {

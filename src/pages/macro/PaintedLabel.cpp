@@ -1,5 +1,6 @@
 #include "pages/macro/PaintedLabel.h"
 
+#include "skin/CBitmapBtn.h"
 #include "skin/SkinText.h"
 
 void PaintLabel(QPainter& p, const std::u16string& text, const QRect& rect, float size,
@@ -15,4 +16,9 @@ void PaintLabel(QPainter& p, const std::u16string& text, const QRect& rect, floa
     s.width = float(rect.width());
     s.height = float(rect.height());
     DrawSkinTextPlus(s, p, 0, size);
+}
+
+void SetButtonCaption(CBitmapBtn* button, const std::u16string& text) {
+    button->SetCaption(text);
+    button->update();
 }

@@ -13,3 +13,7 @@ inline constexpr std::uint32_t kLabelWarning = 0xFFFF8A3Du;
 
 void PaintLabel(QPainter& p, const std::u16string& text, const QRect& rect, float size,
                 std::uint32_t argb = kLabelWhite);
+
+class CBitmapBtn;
+// A new caption, drawn at once (the button itself waits for its next paint).
+void SetButtonCaption(CBitmapBtn* button, const std::u16string& text);

@@ -120,6 +120,10 @@ void MacroPageTest::init() {
     xkb.setProcessEnvironment(env_);
     xkb.start(QStringLiteral("setxkbmap"), {QStringLiteral("fr")});
     QVERIFY(xkb.waitForFinished(10000) && xkb.exitCode() == 0);
+    // The server must keep the layout after setxkbmap leaves (no reset on the last client).
+    xkb.start(QStringLiteral("setxkbmap"), {QStringLiteral("-query")});
+    QVERIFY(xkb.waitForFinished(10000));
+    QVERIFY2(xkb.readAllStandardOutput().contains("layout:     fr"), "the layout is not French");
 
     // Button 6 of the current profile already plays "Macro 1", which the page will make.
     auto state = std::make_unique<tagSTATEBLOCK>();

@@ -59,6 +59,8 @@ inline constexpr int kSensAccelHint = 47;
 // Lighting page
 
 // Macro page and its dialogs
+inline constexpr int kMacroRoom = 2101;      // bytes the macro takes of the mouse's room
+inline constexpr int kMacroCutAfter = 2102;  // the last event that reaches the mouse
 
 // File safety
 

@@ -1,0 +1,76 @@
+// The lighting page's constant tables and the small rules read from them: which effect a
+// menu command stores, its caption, which controls each effect shows, the preset colours,
+// the brightness opacities and the further value's text.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+struct LightEffect {
+    int mode;
+    int command;     // menu command that chooses it
+    int nameString;  // string table number of its name
+};
+
+// In menu order; mode 2 (breathing in one colour) is reached only through command 1002.
+inline constexpr std::array<LightEffect, 6> kEffectMenu{{
+    {1, 1001, 76},
+    {4, 1003, 78},
+    {3, 1004, 79},
+    {7, 1006, 109},
+    {8, 1007, 110},
+    {0, 1005, 80},
+}};
+inline constexpr int kBreathingCommand = 1002;
+inline constexpr int kBreathingString = 77;
+inline constexpr int kFirstEffectCommand = 1001;
+inline constexpr int kLastEffectCommand = 1010;
+inline constexpr int kEffectMenuItemWidth = 146;
+
+// Commands 1001..1010: 1002 breathing, the menu's own commands their modes, any other 1.
+int ModeOfCommand(int command);
+// String number of the effect button's caption; an unknown mode reads as steady (76).
+int CaptionStringOf(int mode);
+// Whether the mode is one of 0, 1, 2, 3, 4, 7, 8.
+bool IsKnownMode(int mode);
+
+struct ModeControls {
+    bool brightness = false;  // brightness slider
+    bool speed = false;       // speed slider
+    bool colour = false;      // picker, well, spin boxes, source buttons, swatches
+};
+ModeControls ControlsOf(int mode);
+
+struct PageRect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    bool operator==(const PageRect&) const = default;
+};
+// The dark patch over the label of the slider the mode hides.
+PageRect DarkPanelOf(int mode);
+inline constexpr std::uint32_t kDarkPanelColour = 0x111111;
+// light_dis.jpg covers the colour controls when the effect picks its own colours.
+bool CoversColourControls(int mode);
+inline constexpr PageRect kColourCover{430, 108, 436, 211};
+
+// Steady light: 1 -> 30 ... 7 -> 210, any other value 255.
+int OpacityOfBrightness(int brightness);
+
+// lightParam x 0.5 with one decimal.
+std::string ParamText(int param);
+
+inline constexpr std::array<std::uint32_t, 16> kPresetColours{{
+    0x1F63EC, 0x0000FF, 0xFF8000, 0x00FF5A, 0x00FFFF, 0x00BEFF, 0xB400FF, 0xFF00AE,
+    0x00FFB9, 0x00FF00, 0xFFA800, 0xFF5500, 0xFF003C, 0x0017FF, 0x96FF00, 0xDAEB1E,
+}};
+
+// Sliders of the page, by control id.
+inline constexpr int kBrightnessSliderId = 101;
+inline constexpr int kSpeedSliderId = 102;
+inline constexpr int kParamSliderId = 103;
+inline constexpr int kRedSpinId = 401;
+inline constexpr int kGreenSpinId = 402;
+inline constexpr int kBlueSpinId = 403;

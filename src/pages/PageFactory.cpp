@@ -1,6 +1,7 @@
 #include "pages/PageFactory.h"
 
 #include "pages/PlaceholderPage.h"
+#include "pages/lighting/CLightDlg.h"
 
 std::unique_ptr<Page> CreatePage(PageKind kind, QWidget* parent, const PageContext& context) {
     switch (kind) {
@@ -11,7 +12,7 @@ std::unique_ptr<Page> CreatePage(PageKind kind, QWidget* parent, const PageConte
         case PageKind::Sensitivity:
             return std::make_unique<PlaceholderPage>(parent, context, "skin_sensitivity.ini");
         case PageKind::Lighting:
-            return std::make_unique<PlaceholderPage>(parent, context, "skin_light.ini");
+            return std::make_unique<CLightDlg>(parent, context);
     }
     return nullptr;
 }

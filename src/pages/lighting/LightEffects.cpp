@@ -23,7 +23,7 @@ int CaptionStringOf(int mode) {
             return e.nameString;
         }
     }
-    return 76;
+    return str::kLightSteady;
 }
 
 bool IsKnownMode(int mode) {

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "common/StringIds.h"
+
 struct LightEffect {
     int mode;
     int command;     // menu command that chooses it
@@ -15,15 +17,15 @@ struct LightEffect {
 
 // In menu order; mode 2 (breathing in one colour) is reached only through command 1002.
 inline constexpr std::array<LightEffect, 6> kEffectMenu{{
-    {1, 1001, 76},
-    {4, 1003, 78},
-    {3, 1004, 79},
-    {7, 1006, 109},
-    {8, 1007, 110},
-    {0, 1005, 80},
+    {1, 1001, str::kLightSteady},
+    {4, 1003, str::kLightColourBreathing},
+    {3, 1004, str::kLightColourCycle},
+    {7, 1006, str::kLightRainbow},
+    {8, 1007, str::kLightRunning},
+    {0, 1005, str::kLightOff},
 }};
 inline constexpr int kBreathingCommand = 1002;
-inline constexpr int kBreathingString = 77;
+inline constexpr int kBreathingString = str::kLightBreathing;
 inline constexpr int kFirstEffectCommand = 1001;
 inline constexpr int kLastEffectCommand = 1010;
 inline constexpr int kEffectMenuItemWidth = 146;
@@ -74,3 +76,14 @@ inline constexpr int kParamSliderId = 103;
 inline constexpr int kRedSpinId = 401;
 inline constexpr int kGreenSpinId = 402;
 inline constexpr int kBlueSpinId = 403;
+
+// Where the five light zones are drawn on the page (x, y, width, height), zone 1 first.
+inline constexpr std::array<PageRect, 5> kZoneRects{{
+    {253, 224, 70, 120},
+    {168, 232, 52, 47},
+    {134, 232, 69, 47},
+    {101, 232, 68, 47},
+    {85, 232, 50, 47},
+}};
+// The preview rectangle when the layout file has none (left, top, right, bottom).
+inline constexpr PageRect kDefaultPreview{480, 183, 897 - 480, 514 - 183};

@@ -147,6 +147,8 @@ void CLightDlg::CreateControls() {
         CBitmapBtn* b = skin_->CreateButton(10 + i);
         b->SetFontHeight(12);
         b->SetCaptionLayout(8);
+        // The selected source shows on the skin's blue: its caption stays white there.
+        b->SetTextColours({0xFFFFFF, 0x8E5101, 0xFFFFFF, 0x6E6E6E});
         b->SetCaption(text(i == 0 ? str::kLightSourcePicker : str::kLightSourcePresets));
         b->SetTooltip(skin_->Entry(10 + i).text, false);
         SwallowKeysOf(b);
@@ -189,6 +191,11 @@ void CLightDlg::InitControls() {
     selector_->Link(bar_, well_);
     selector_->SetModel(kHsvModel, 1000, 1000);
     bar_->SetModel(kHsvModel | ColourBar::kReversed);
+    // Reserving both sides for the arrows needs 2 x 7 pixels beside the bar; a narrow bar
+    // keeps its width for the colours and draws the arrows inside.
+    if (bar_->width() < 2 * (ColourBar::kMarkerSize + 1) + 16) {
+        bar_->SetStyle(ColourBar::kFlipGradient);
+    }
     selector_->SetColour(edits_.Current());
     brightness_->SetRange(1, 8, true);
     speed_->SetRange(1, 8, true);

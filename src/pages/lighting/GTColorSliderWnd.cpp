@@ -69,12 +69,21 @@ void GTColorSliderWnd::paintEvent(QPaintEvent*) {
     GTDrawHelper::Frame(p, QRect(b.left, b.top, b.Width(), b.Height()), 6);
     const int at = core_.MarkerAt();
     constexpr int m = ColourBar::kMarkerSize;
+    const std::uint32_t style = core_.Style();
+    // With room reserved the arrows sit outside the bar, pointing at it; a side without
+    // room gets its arrow just inside the bar's edge.
+    const bool first = (style & ColourBar::kMarkerFirstSide) != 0;
+    const bool second = (style & ColourBar::kMarkerSecondSide) != 0;
     if (core_.Horizontal()) {
-        GTDrawHelper::Triangle(p, QPoint(at, b.top - 1), m, 4, Qt::yellow, Qt::yellow);
-        GTDrawHelper::Triangle(p, QPoint(at, b.bottom), m, 2, Qt::white, Qt::white);
+        const int above = first ? b.top - 1 : b.top + m - 1;
+        const int below = second ? b.bottom : b.bottom - m;
+        GTDrawHelper::Triangle(p, QPoint(at, above), m, 4, Qt::yellow, Qt::yellow);
+        GTDrawHelper::Triangle(p, QPoint(at, below), m, 2, Qt::white, Qt::white);
     } else {
-        GTDrawHelper::Triangle(p, QPoint(b.left - 1, at), m, 3, Qt::white, Qt::white);
-        GTDrawHelper::Triangle(p, QPoint(b.right, at), m, 1, Qt::white, Qt::white);
+        const int left = first ? b.left - 1 : b.left + m - 1;
+        const int right = second ? b.right : b.right - m;
+        GTDrawHelper::Triangle(p, QPoint(left, at), m, 3, Qt::white, Qt::white);
+        GTDrawHelper::Triangle(p, QPoint(right, at), m, 1, Qt::white, Qt::white);
     }
     if (hasFocus()) {
         p.setPen(QPen(QColor(128, 128, 128), 1, Qt::DotLine));

@@ -14,6 +14,12 @@ public:
 
     ColourBar& Core() { return core_; }
     bool SetModel(int modelWithFlag) { return core_.SetModel(modelWithFlag); }
+    // Style flags (see ColourBar); the geometry follows at once.
+    void SetStyle(std::uint32_t flags) {
+        core_.SetStyle(flags);
+        core_.Resize(width(), height());
+        update();
+    }
 
 protected:
     bool event(QEvent* e) override;

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
 
 #include "common/Messages.h"
 #include "common/StringIds.h"
@@ -81,6 +82,9 @@ CLightDlg::CLightDlg(QWidget* parent, PageContext context) : Page(parent, std::m
 CLightDlg::~CLightDlg() {
     if (watchedWindow_ != nullptr) {
         watchedWindow_->removeEventFilter(this);
+    }
+    if (watchedHandle_ != nullptr) {
+        watchedHandle_->removeEventFilter(this);
     }
 }
 
@@ -209,6 +213,13 @@ void CLightDlg::SwallowKeysOf(QObject* child) {
 }
 
 bool CLightDlg::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == watchedHandle_ && watchedHandle_ != nullptr) {
+        if (e->type() == QEvent::Expose) {
+            // After the window has handled it, so isExposed() tells the new state.
+            QMetaObject::invokeMethod(this, &CLightDlg::UpdateTimer, Qt::QueuedConnection);
+        }
+        return false;
+    }
     if (watched == watchedWindow_) {
         if (e->type() == QEvent::WindowStateChange || e->type() == QEvent::Show ||
             e->type() == QEvent::Hide) {
@@ -317,19 +328,28 @@ void CLightDlg::RestartPreview() {
 
 void CLightDlg::PaintZones(const PreviewFrame& frame) {
     if (zones_.Apply(frame)) {
-        previewView_->update();
+        previewView_->UpdateZones();
     }
 }
 
 bool CLightDlg::Seen() const {
     const QWidget* top = window();
-    return isVisible() && !top->isMinimized();
+    // A minimised or unmapped window is not exposed, whatever its widgets say.
+    const QWindow* handle = top->windowHandle();
+    return isVisible() && !top->isMinimized() && handle != nullptr && handle->isExposed();
 }
 
 void CLightDlg::UpdateTimer() {
     if (watchedWindow_ == nullptr && window() != this) {
         watchedWindow_ = window();
         watchedWindow_->installEventFilter(this);
+    }
+    if (QWindow* handle = window()->windowHandle(); handle != nullptr && handle != watchedHandle_) {
+        if (watchedHandle_ != nullptr) {
+            watchedHandle_->removeEventFilter(this);
+        }
+        watchedHandle_ = handle;
+        handle->installEventFilter(this);
     }
     const std::optional<PreviewTimer> t = preview_.Timer();
     if (!t || !Seen()) {

@@ -5,6 +5,8 @@
 #pragma once
 
 #include <QImage>
+#include <QPointer>
+#include <QWindow>
 #include <QRect>
 #include <QTimer>
 #include <array>
@@ -103,5 +105,6 @@ private:
     LightingEdits edits_;
     LightingPreview preview_;
     QTimer timer_;
-    QObject* watchedWindow_ = nullptr;
+    QPointer<QObject> watchedWindow_;
+    QPointer<QWindow> watchedHandle_;
 };

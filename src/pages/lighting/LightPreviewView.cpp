@@ -15,10 +15,13 @@ QRect ZoneRect(int z) {
 LightPreviewView::LightPreviewView(QWidget* page, const QImage* background,
                                    const ZonePictures* zones, QRect preview, QImage mouse)
     : QWidget(page), background_(background), zones_(zones), preview_(preview),
-      mouse_(std::move(mouse)) {
+      // Blending from the premultiplied form is the painter's fast path; it is converted
+      // once here, not on every frame.
+      mouse_(mouse.isNull() ? QImage() : mouse.convertToFormat(QImage::Format_ARGB32_Premultiplied)) {
     QRect area = preview_;
     for (int z = 0; z < kZoneCount; ++z) {
         area |= ZoneRect(z);
+        zoneArea_ += ZoneRect(z);
     }
     setGeometry(area);
     // Every pixel is painted here, so nothing under it needs repainting.
@@ -36,7 +39,7 @@ void LightPreviewView::Draw(QPainter& p) const {
         p.drawImage(area.topLeft(), *background_, area);
     }
     for (int z = 0; z < kZoneCount; ++z) {
-        const QImage& zone = zones_->Shown(z);
+        const QImage& zone = zones_->Drawn(z);
         if (!zone.isNull()) {
             p.drawImage(ZoneRect(z), zone);
         }
@@ -44,6 +47,11 @@ void LightPreviewView::Draw(QPainter& p) const {
     if (!mouse_.isNull()) {
         p.drawImage(preview_, mouse_);
     }
+}
+
+void LightPreviewView::UpdateZones() {
+    // Only the zones change from frame to frame; the rest of the preview stays as painted.
+    update(zoneArea_.translated(-pos()));
 }
 
 QImage LightPreviewView::Render() const {

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <QRegion>
 #include <QWidget>
 
 class ZonePictures;
@@ -18,6 +19,8 @@ public:
 
     const QImage& MousePicture() const { return mouse_; }
     QRect PreviewRect() const { return preview_; }
+    // Repaints the part where the zones lie.
+    void UpdateZones();
     // The page as shown here, for tests and screenshots.
     QImage Render() const;
 
@@ -31,4 +34,5 @@ private:
     const ZonePictures* zones_;
     QRect preview_;
     QImage mouse_;
+    QRegion zoneArea_;
 };

@@ -196,7 +196,8 @@ void LightPageTest::previewTimerRunsOnlyWhileSeen() {
     QVERIFY(!page->PreviewTimerRunning());  // made, not yet seen
     stack->setCurrentWidget(page.get());
     window.show();
-    QVERIFY(page->PreviewTimerRunning());
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_VERIFY(page->PreviewTimerRunning());
     QCOMPARE(page->PreviewTimerInterval(), 10);
     QTRY_VERIFY(page->Preview().Level() >= 20);
 
@@ -212,11 +213,11 @@ void LightPageTest::previewTimerRunsOnlyWhileSeen() {
     QCoreApplication::processEvents();
     QVERIFY(!page->PreviewTimerRunning());
     window.setWindowState(Qt::WindowNoState);
-    QCoreApplication::processEvents();
-    QVERIFY(page->PreviewTimerRunning());
+    QTRY_VERIFY(page->PreviewTimerRunning());
     window.hide();
     QVERIFY(!page->PreviewTimerRunning());
     window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
 
     P().lightMode = 8;
     P().lightSpeed = 1;
@@ -231,6 +232,7 @@ void LightPageTest::damagedValuesNeverRunABadTimer() {
     QWidget host;
     auto page = MakePage(CORVANE_SKIN_DIR, &host);
     host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host));
     for (int speed : {0, 9, 100, -5, INT32_MIN, INT32_MAX}) {
         P().lightMode = 2;
         P().lightSpeed = speed;
@@ -271,7 +273,7 @@ void LightPageTest::zonesRecolourFromMemory() {
         fs::remove(skin / (std::to_string(z) + ".png"));
     }
     page->RefreshFromProfile();
-    const QImage& zone = page->Zones().Shown(0);
+    const QImage zone = page->Zones().Shown(0);
     QCOMPARE(zone.size(), original.size());
     int checked = 0;
     for (int y = 0; y < zone.height(); y += 3) {
@@ -288,12 +290,26 @@ void LightPageTest::zonesRecolourFromMemory() {
         }
     }
     QVERIFY(checked > 0);
+    // What is painted is that picture in premultiplied form.
+    const QImage drawn = page->Zones().Drawn(0);
+    const QImage reference = zone.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QCOMPARE(drawn.format(), reference.format());
+    for (int y = 0; y < drawn.height(); ++y) {
+        const auto* d = reinterpret_cast<const QRgb*>(drawn.constScanLine(y));
+        const auto* r = reinterpret_cast<const QRgb*>(reference.constScanLine(y));
+        for (int x = 0; x < drawn.width(); ++x) {
+            QVERIFY(std::abs(qAlpha(d[x]) - qAlpha(r[x])) == 0);
+            QVERIFY(std::abs(qRed(d[x]) - qRed(r[x])) <= 1);
+            QVERIFY(std::abs(qGreen(d[x]) - qGreen(r[x])) <= 1);
+            QVERIFY(std::abs(qBlue(d[x]) - qBlue(r[x])) <= 1);
+        }
+    }
 
     P().lightMode = 8;
     page->RefreshFromProfile();
     const QPoint in2 = OpaquePoint(2);
     page->TickPreview();
-    QCOMPARE(qAlpha(page->Zones().Shown(1).pixel(in2)), 0);  // zone 1 lit, the rest dark
+    QCOMPARE(qAlpha(page->Zones().Drawn(1).pixel(in2)), 0);  // zone 1 lit, the rest dark
     page->TickPreview();
     QCOMPARE(Opaque(page->Zones().Shown(1).pixel(in2)), 0xFFFF2000u);  // then zone 2, next colour
 }
@@ -316,8 +332,8 @@ void LightPageTest::missingPicturesAreLeftUndrawn() {
     for (int i = 0; i < 5; ++i) {
         page->TickPreview();
     }
-    QVERIFY(page->Zones().Shown(1).isNull());
-    QVERIFY(!page->Zones().Shown(0).isNull());
+    QVERIFY(page->Zones().Drawn(1).isNull());
+    QVERIFY(!page->Zones().Drawn(0).isNull());
     page->grab();
     page->PreviewView()->Render();
 }

@@ -251,6 +251,12 @@ void CLightDlg::RefreshFromProfile() {
     RestartPreview();
 }
 
+void CLightDlg::ClosePopups() {
+    if (menu_) {
+        menu_->close();
+    }
+}
+
 void CLightDlg::SelectSource(int source) {
     const bool picker = source == 0;
     sources_[0]->SetCheck(picker ? 1 : 0);
@@ -312,7 +318,9 @@ void CLightDlg::ShowEffectMenu() {
     menu.SetItemWidth(kEffectMenuItemWidth);
     menu.setAccessibleName(QStringLiteral("Light effects"));
     const QPoint at = effect_->mapToGlobal(QPoint(4, effect_->height() - 2));
+    menu_ = &menu;
     menu.Track(at, this, [this](int id) { ChooseEffect(id); });
+    menu_ = nullptr;
     effect_->SetHover(false);
     effect_->repaint();
 }

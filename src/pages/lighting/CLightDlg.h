@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QImage>
+#include <QMenu>
 #include <QPointer>
 #include <QWindow>
 #include <QRect>
@@ -34,6 +35,7 @@ public:
     ~CLightDlg() override;
 
     void RefreshFromProfile() override;
+    void ClosePopups() override;
 
     // For tests and the benchmark.
     GTColorSelectorWnd* Selector() const { return selector_; }
@@ -105,6 +107,7 @@ private:
     LightingEdits edits_;
     LightingPreview preview_;
     QTimer timer_;
+    QPointer<QMenu> menu_;  // the effect menu while it is open
     QPointer<QObject> watchedWindow_;
     QPointer<QWindow> watchedHandle_;
 };

@@ -354,6 +354,11 @@ void LightPageTest::swatchesAndSpinBoxesStoreTheColour() {
     QVERIFY(!page->ColourBarWnd()->isEnabled());
     QVERIFY(page->Swatch(2)->isEnabled());
 
+    // Space, Enter and Escape never press a control of the page.
+    page->Swatch(0)->setFocus();
+    QTest::keyClick(page->Swatch(0), Qt::Key_Space);
+    QTest::keyClick(page->Swatch(0), Qt::Key_Return);
+    QCOMPARE(P().lightColor, 255u);
     QTest::mouseClick(page->Swatch(2), Qt::LeftButton);
     QCOMPARE(P().lightColor, colour::Rgb(0, 128, 255));
     QTRY_COMPARE(page->Spin(2)->NumberBox()->text(), QStringLiteral("255"));

@@ -36,9 +36,9 @@ QByteArray Run(const QString& program, const QStringList& args, const QProcessEn
 }
 
 SkinEntry Entry(const QString& layout, int key) {
-    return ParseSkinEntry(ReadSkinString((DemoFolder() + QStringLiteral("/skins/") + layout).toStdString(),
-                                         u"BUTTONPOS",
-                                         std::u16string(QString::number(key).toStdU16String())));
+    return ParseSkinEntry(
+        ReadSkinString((DemoFolder() + QStringLiteral("/skins/") + layout).toStdString(),
+                       u"BUTTONPOS", std::u16string(QString::number(key).toStdU16String())));
 }
 
 }  // namespace
@@ -140,10 +140,10 @@ void LightingPageTest::effectSwatchAndBrightnessReachTheMouse() {
         {QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("100"),
          QStringLiteral("Down"), QStringLiteral("Return")},
         env_);
-    ClickPage(11);        // the swatches as colour source
-    ClickPage(14);        // swatch 3
-    ClickPage(8, 0.28);   // brightness: 1 + 7 x 0.28 = 2.96, snapped to 3
-    ClickMain(18);        // Apply
+    ClickPage(11);       // the swatches as colour source
+    ClickPage(14);       // swatch 3
+    ClickPage(8, 0.28);  // brightness: 1 + 7 x 0.28 = 2.96, snapped to 3
+    ClickMain(18);       // Apply
     QVERIFY2(WaitForTrace("apply finished"), trace_.constData());
 
     auto p = std::make_unique<tagPROFILE>();

@@ -7,9 +7,9 @@
 #include <QImage>
 #include <QMenu>
 #include <QPointer>
-#include <QWindow>
 #include <QRect>
 #include <QTimer>
+#include <QWindow>
 #include <array>
 #include <memory>
 

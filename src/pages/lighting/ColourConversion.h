@@ -7,9 +7,15 @@
 
 namespace colour {
 
-inline constexpr std::uint8_t Red(std::uint32_t c) { return static_cast<std::uint8_t>(c); }
-inline constexpr std::uint8_t Green(std::uint32_t c) { return static_cast<std::uint8_t>(c >> 8); }
-inline constexpr std::uint8_t Blue(std::uint32_t c) { return static_cast<std::uint8_t>(c >> 16); }
+inline constexpr std::uint8_t Red(std::uint32_t c) {
+    return static_cast<std::uint8_t>(c);
+}
+inline constexpr std::uint8_t Green(std::uint32_t c) {
+    return static_cast<std::uint8_t>(c >> 8);
+}
+inline constexpr std::uint8_t Blue(std::uint32_t c) {
+    return static_cast<std::uint8_t>(c >> 16);
+}
 inline constexpr std::uint32_t Rgb(int r, int g, int b) {
     return static_cast<std::uint32_t>(r & 0xFF) | (static_cast<std::uint32_t>(g & 0xFF) << 8) |
            (static_cast<std::uint32_t>(b & 0xFF) << 16);

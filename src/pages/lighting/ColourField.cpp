@@ -28,8 +28,7 @@ std::int64_t Fixed(double fraction) {
 
 }  // namespace
 
-void RenderColourField(int model, int z, std::uint32_t* pixels, int width, int height,
-                       int stride) {
+void RenderColourField(int model, int z, std::uint32_t* pixels, int width, int height, int stride) {
     if (width <= 0 || height <= 0) {
         return;
     }

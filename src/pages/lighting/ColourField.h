@@ -9,8 +9,7 @@
 
 // Fills a width x height block of 0xAARRGGBB pixels (row stride in pixels) with the field
 // of the model at fixed z; the corners get exactly the corner colours.
-void RenderColourField(int model, int z, std::uint32_t* pixels, int width, int height,
-                       int stride);
+void RenderColourField(int model, int z, std::uint32_t* pixels, int width, int height, int stride);
 
 struct PickerPoint {
     int x = 0;

@@ -72,7 +72,7 @@ public:
     bool TakeFieldRedraw();
 
     std::function<void(int id, std::uint32_t colour)> notifyParent;  // 1294 to the parent
-    std::function<void()> postDragEnded;                            // 1117 to itself
+    std::function<void()> postDragEnded;                             // 1117 to itself
     std::function<void()> invalidate;
 
 private:

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/StringIds.h"
+#include "pages/lighting/ColourConversion.h"
 
 struct LightEffect {
     int mode;
@@ -64,10 +65,14 @@ int OpacityOfBrightness(int brightness);
 // lightParam x 0.5 with one decimal.
 std::string ParamText(int param);
 
-inline constexpr std::array<std::uint32_t, 16> kPresetColours{{
-    0x1F63EC, 0x0000FF, 0xFF8000, 0x00FF5A, 0x00FFFF, 0x00BEFF, 0xB400FF, 0xFF00AE,
-    0x00FFB9, 0x00FF00, 0xFFA800, 0xFF5500, 0xFF003C, 0x0017FF, 0x96FF00, 0xDAEB1E,
-}};
+// The sixteen swatches, in the order of their layout keys "12" to "27".
+inline constexpr std::array<std::uint32_t, 16> kPresetColours{
+    {colour::Rgb(236, 99, 31), colour::Rgb(255, 0, 0), colour::Rgb(0, 128, 255),
+     colour::Rgb(90, 255, 0), colour::Rgb(255, 255, 0), colour::Rgb(255, 190, 0),
+     colour::Rgb(255, 0, 180), colour::Rgb(174, 0, 255), colour::Rgb(185, 255, 0),
+     colour::Rgb(0, 255, 0), colour::Rgb(0, 168, 255), colour::Rgb(0, 85, 255),
+     colour::Rgb(60, 0, 255), colour::Rgb(255, 23, 0), colour::Rgb(0, 255, 150),
+     colour::Rgb(30, 235, 218)}};
 
 // Sliders of the page, by control id.
 inline constexpr int kBrightnessSliderId = 101;

@@ -14,10 +14,14 @@ QRect ZoneRect(int z) {
 
 LightPreviewView::LightPreviewView(QWidget* page, const QImage* background,
                                    const ZonePictures* zones, QRect preview, QImage mouse)
-    : QWidget(page), background_(background), zones_(zones), preview_(preview),
+    : QWidget(page),
+      background_(background),
+      zones_(zones),
+      preview_(preview),
       // Blending from the premultiplied form is the painter's fast path; it is converted
       // once here, not on every frame.
-      mouse_(mouse.isNull() ? QImage() : mouse.convertToFormat(QImage::Format_ARGB32_Premultiplied)) {
+      mouse_(mouse.isNull() ? QImage()
+                            : mouse.convertToFormat(QImage::Format_ARGB32_Premultiplied)) {
     QRect area = preview_;
     for (int z = 0; z < kZoneCount; ++z) {
         area |= ZoneRect(z);

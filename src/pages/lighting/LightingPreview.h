@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "pages/lighting/ColourConversion.h"
+
 inline constexpr int kZoneCount = 5;
 
 struct ZoneLook {
@@ -32,11 +34,16 @@ struct WheelColour {
     bool operator==(const WheelColour&) const = default;
 };
 
+// Mode 4 breathes in these in turn; mode 8 runs through these.
 inline constexpr std::array<std::uint32_t, 7> kBreathingColours{
-    {0x0000FF, 0x00FF00, 0xFF0000, 0x00FFFF, 0xFF00FF, 0xFFFF00, 0xFFFFFF}};
-inline constexpr std::array<std::uint32_t, 9> kRunningColours{{0x0000FF, 0x0020FF, 0x00FFFF,
-                                                                0x00FF00, 0x20FF00, 0xFFFF00,
-                                                                0xFF0000, 0xFF0020, 0xFF00FF}};
+    {colour::Rgb(255, 0, 0), colour::Rgb(0, 255, 0), colour::Rgb(0, 0, 255),
+     colour::Rgb(255, 255, 0), colour::Rgb(255, 0, 255), colour::Rgb(0, 255, 255),
+     colour::Rgb(255, 255, 255)}};
+inline constexpr std::array<std::uint32_t, 9> kRunningColours{
+    {colour::Rgb(255, 0, 0), colour::Rgb(255, 32, 0), colour::Rgb(255, 255, 0),
+     colour::Rgb(0, 255, 0), colour::Rgb(0, 255, 32), colour::Rgb(0, 255, 255),
+     colour::Rgb(0, 0, 255), colour::Rgb(32, 0, 255), colour::Rgb(255, 0, 255)}};
+// Mode 7's start, zone 1 to 5: colour and phase flags.
 inline constexpr std::array<WheelColour, kZoneCount> kRainbowStart{{
     {255, 255, 0, true, false, false},
     {255, 0, 0, true, false, false},

@@ -126,9 +126,9 @@ TEST(ColourSelector, DenseRoundTripInTheHueModel) {
                 const std::uint32_t c = colour::Rgb(r, g, b);
                 s.SetColour(c);
                 const std::uint32_t back = s.Colour();
-                worst = std::max({worst, std::abs(colour::Red(back) - r),
-                                  std::abs(colour::Green(back) - g),
-                                  std::abs(colour::Blue(back) - b)});
+                worst =
+                    std::max({worst, std::abs(colour::Red(back) - r),
+                              std::abs(colour::Green(back) - g), std::abs(colour::Blue(back) - b)});
             }
         }
     }

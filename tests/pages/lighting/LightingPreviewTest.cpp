@@ -18,7 +18,7 @@ TEST(LightingPreview, SteadyAndOffPaintAtOnceWithoutTimer) {
         int mode, brightness, opacity;
         std::uint32_t colour;
     };
-    const Case cases[] = {{1, 3, 90, 0x123456}, {1, 8, 255, 0x123456}, {1, 1, 30, 0x123456},
+    const Case cases[] = {{1, 3, 90, 0x123456},  {1, 8, 255, 0x123456},  {1, 1, 30, 0x123456},
                           {1, 0, 255, 0x123456}, {1, -4, 255, 0x123456}, {0, 3, 255, 0}};
     for (const Case& t : cases) {
         LightingPreview p;
@@ -35,10 +35,20 @@ TEST(LightingPreview, TimersAndPeriodsBySpeed) {
         int mode, speed, id, period;
     };
     const Case cases[] = {
-        {2, 8, 2, 10}, {2, 1, 2, 80}, {3, 8, 3, 10}, {4, 1, 4, 80}, {7, 1, 5, 30}, {7, 8, 5, 30},
-        {8, 8, 7, 40}, {8, 1, 7, 320},
+        {2, 8, 2, 10},
+        {2, 1, 2, 80},
+        {3, 8, 3, 10},
+        {4, 1, 4, 80},
+        {7, 1, 5, 30},
+        {7, 8, 5, 30},
+        {8, 8, 7, 40},
+        {8, 1, 7, 320},
         // Damaged speeds run as the slider shows them: never a zero or negative period.
-        {2, 9, 2, 10}, {2, 1000, 2, 10}, {2, -1, 2, 10}, {2, 0, 2, 80}, {8, 9, 7, 40},
+        {2, 9, 2, 10},
+        {2, 1000, 2, 10},
+        {2, -1, 2, 10},
+        {2, 0, 2, 80},
+        {8, 9, 7, 40},
     };
     for (const Case& t : cases) {
         LightingPreview p;
@@ -75,7 +85,7 @@ TEST(LightingPreview, BreathingRisesAndFallsInFives) {
         levels.push_back((*p.Tick(2))[0].opacity);
     }
     EXPECT_EQ(levels[0], 5);
-    EXPECT_EQ(levels[50], 255);   // 51 rises of 5
+    EXPECT_EQ(levels[50], 255);  // 51 rises of 5
     EXPECT_EQ(levels[51], 250);
     EXPECT_EQ(levels[100], 5);
     EXPECT_EQ(levels[101], 0);
@@ -155,8 +165,8 @@ TEST(LightingPreview, ColourWheelStepTable) {
             corners.push_back(c);
         }
     }
-    EXPECT_EQ(corners, (std::vector<std::uint32_t>{0x00FFFF, 0x00FF00, 0xFFFF00, 0xFF0000,
-                                                   0xFF00FF, 0x0000FF}));
+    EXPECT_EQ(corners, (std::vector<std::uint32_t>{0x00FFFF, 0x00FF00, 0xFFFF00, 0xFF0000, 0xFF00FF,
+                                                   0x0000FF}));
 }
 
 TEST(LightingPreview, ColourCycleAndRainbowAdvanceTheWheel) {

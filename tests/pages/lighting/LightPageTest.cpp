@@ -27,6 +27,26 @@
 namespace fs = std::filesystem;
 
 namespace {
+// Counts the numbered messages the picker windows post to their parent.
+class Counter : public QWidget {
+public:
+    int changed = 0;
+    int ended = 0;
+    bool event(QEvent* e) override {
+        if (e->type() == static_cast<QEvent::Type>(1115)) {
+            ++changed;
+            return true;
+        }
+        if (e->type() == static_cast<QEvent::Type>(1117)) {
+            ++ended;
+            return true;
+        }
+        return QWidget::event(e);
+    }
+};
+}  // namespace
+
+namespace {
 // The most opaque point of zone picture n.
 QPoint OpaquePoint(int n) {
     QImage img;
@@ -69,6 +89,7 @@ private slots:
     void missingPicturesAreLeftUndrawn();
     void swatchesAndSpinBoxesStoreTheColour();
     void valueBoxFollowsTheThumb();
+    void pickerWindowsPostOneDragEnd();
 
 private:
     std::unique_ptr<CLightDlg> MakePage(const fs::path& skin, QWidget* parent = nullptr);
@@ -403,6 +424,33 @@ void LightPageTest::valueBoxFollowsTheThumb() {
     QTest::mouseClick(page->Param(), Qt::LeftButton, {}, QPoint(2, 5));
     QTRY_COMPARE(notices_, 1);
     QCOMPARE(P().lightParam, 1);
+}
+
+void LightPageTest::pickerWindowsPostOneDragEnd() {
+    Counter parent;
+    parent.resize(300, 200);
+    auto* selector = new GTColorSelectorWnd(&parent, 100);
+    auto* bar = new GTColorSliderWnd(&parent, 101);
+    auto* well = new GTColorWellWnd(&parent, 0);
+    selector->setGeometry(0, 0, 170, 170);
+    bar->setGeometry(180, 0, 20, 170);
+    well->setGeometry(210, 0, 40, 76);
+    selector->Link(bar, well);
+    selector->SetModel(3, 1000, 1000);
+    bar->SetModel(3 | ColourBar::kReversed);
+    parent.show();
+    selector->SetColour(colour::Rgb(40, 80, 120));
+    QTest::mousePress(selector, Qt::LeftButton, {}, QPoint(85, 85));
+    QMouseEvent beyond(QEvent::MouseMove, QPointF(400, -50), QPointF(400, -50), Qt::NoButton,
+                       Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(selector, &beyond);
+    QCOMPARE(selector->Core().Point().x, 1000);
+    QCOMPARE(selector->Core().Point().y, 1000);
+    QTest::mouseRelease(selector, Qt::LeftButton, {}, QPoint(400, -50));
+    Drain();
+    QCOMPARE(parent.ended, 1);
+    QVERIFY(parent.changed >= 1);
+    QCOMPARE(well->Colour(), selector->Colour());
 }
 
 QTEST_MAIN(LightPageTest)

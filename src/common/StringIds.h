@@ -57,6 +57,21 @@ inline constexpr int kSensAccelHeading = 46;
 inline constexpr int kSensAccelHint = 47;
 
 // Lighting page
+inline constexpr int kLightEffectLabel = 70;
+inline constexpr int kLightBrightnessLabel = 71;
+inline constexpr int kLightSpeedLabel = 72;
+inline constexpr int kLightSourcePicker = 73;
+inline constexpr int kLightSourcePresets = 74;
+inline constexpr int kLightRgbLabel = 75;
+inline constexpr int kLightSteady = 76;
+inline constexpr int kLightBreathing = 77;
+inline constexpr int kLightColourBreathing = 78;
+inline constexpr int kLightColourCycle = 79;
+inline constexpr int kLightOff = 80;
+inline constexpr int kLightTimingHint = 81;
+inline constexpr int kLightTimingLabel = 97;
+inline constexpr int kLightRainbow = 109;
+inline constexpr int kLightRunning = 110;
 
 // Macro page and its dialogs
 inline constexpr int kMacroRoom = 2101;      // bytes the macro takes of the mouse's room

@@ -4,6 +4,7 @@
 #include "pages/sensitivity/CSensitivityDlg.h"
 #include "pages/buttons/CButtonDlg.h"
 #include "pages/macro/CMacroManagerDlg.h"
+#include "pages/lighting/CLightDlg.h"
 
 std::unique_ptr<Page> CreatePage(PageKind kind, QWidget* parent, const PageContext& context) {
     switch (kind) {
@@ -14,7 +15,7 @@ std::unique_ptr<Page> CreatePage(PageKind kind, QWidget* parent, const PageConte
         case PageKind::Sensitivity:
             return std::make_unique<CSensitivityDlg>(parent, context);
         case PageKind::Lighting:
-            return std::make_unique<PlaceholderPage>(parent, context, "skin_light.ini");
+            return std::make_unique<CLightDlg>(parent, context);
     }
     return nullptr;
 }

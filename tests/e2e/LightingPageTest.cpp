@@ -1,0 +1,174 @@
+// The lighting page on the real window: an effect, a swatch and a brightness chosen with
+// the pointer and the keyboard, applied to the virtual mouse, byte for byte.
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <array>
+#include <memory>
+
+#include "data/ProfileDefaults.h"
+#include "device/SettingsReports.h"
+#include "skin/SkinEntry.h"
+#include "skin/SkinIni.h"
+
+namespace {
+
+QString DemoFolder() {
+    return qEnvironmentVariable("CORVANE_DEMO_FOLDER");
+}
+
+QByteArray LogLine(const std::array<std::uint8_t, kLightingReportLength>& bytes) {
+    QByteArray line = "v1";
+    for (std::uint8_t b : bytes) {
+        line += ' ' + QByteArray::number(b, 16).rightJustified(2, '0');
+    }
+    return line;
+}
+
+QByteArray Run(const QString& program, const QStringList& args, const QProcessEnvironment& env) {
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(program, args);
+    p.waitForFinished(10000);
+    return p.readAllStandardOutput();
+}
+
+SkinEntry Entry(const QString& layout, int key) {
+    return ParseSkinEntry(
+        ReadSkinString((DemoFolder() + QStringLiteral("/skins/") + layout).toStdString(),
+                       u"BUTTONPOS", std::u16string(QString::number(key).toStdU16String())));
+}
+
+}  // namespace
+
+class LightingPageTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void effectSwatchAndBrightnessReachTheMouse();
+
+private:
+    bool WaitForTrace(const QByteArray& line, int count = 1, int ms = 30000);
+    QByteArray Vmouse(const QString& command);
+    QByteArray Window();
+    // A click at a fraction of a control's width, from outside it so it sees the pointer
+    // arrive; page controls lie in the main window's page area.
+    void Click(const SkinEntry& e, QPoint offset = {}, double across = 0.5);
+    void ClickMain(int key) { Click(Entry(QStringLiteral("skin_Config.ini"), key)); }
+    void ClickPage(int key, double across = 0.5) {
+        Click(Entry(QStringLiteral("skin_light.ini"), key), PageOrigin(), across);
+    }
+    QPoint PageOrigin() {
+        const SkinEntry area = Entry(QStringLiteral("skin_Config.ini"), 10);
+        return {area.left, area.top};
+    }
+    QList<QByteArray> Log() { return Vmouse(QStringLiteral("log")).trimmed().split('\n'); }
+
+    QTemporaryDir home_, vmouse_;
+    QProcessEnvironment env_;
+    QProcess corvane_;
+    QByteArray trace_;
+};
+
+void LightingPageTest::init() {
+    QVERIFY2(QFileInfo::exists(DemoFolder() + QStringLiteral("/corvane")),
+             "the staged program folder is missing");
+    env_ = QProcessEnvironment::systemEnvironment();
+    env_.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.path());
+    env_.insert(QStringLiteral("CORVANE_VMOUSE_DIR"), vmouse_.path() + QStringLiteral("/vm"));
+    env_.insert(QStringLiteral("CORVANE_VMOUSE_PLUGGED"), QStringLiteral("1"));
+    env_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env_.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("corvane.app.debug=true"));
+    corvane_.setProcessEnvironment(env_);
+    corvane_.start(DemoFolder() + QStringLiteral("/corvane"));
+    QVERIFY2(WaitForTrace("main window initialised"), trace_.constData());
+    QTRY_VERIFY_WITH_TIMEOUT(!Window().isEmpty(), 10000);
+}
+
+void LightingPageTest::cleanup() {
+    if (corvane_.state() != QProcess::NotRunning) {
+        corvane_.terminate();
+        corvane_.waitForFinished(5000);
+    }
+}
+
+bool LightingPageTest::WaitForTrace(const QByteArray& line, int count, int ms) {
+    QElapsedTimer t;
+    t.start();
+    while (trace_.count(line) < count && t.elapsed() < ms) {
+        corvane_.waitForReadyRead(50);
+        trace_ += corvane_.readAllStandardError();
+    }
+    return trace_.count(line) >= count;
+}
+
+QByteArray LightingPageTest::Vmouse(const QString& command) {
+    return Run(DemoFolder() + QStringLiteral("/corvane-vmouse"), command.split(QLatin1Char(' ')),
+               env_);
+}
+
+QByteArray LightingPageTest::Window() {
+    return Run(QStringLiteral("xdotool"),
+               {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                QStringLiteral("^Corvane$")},
+               env_)
+        .trimmed();
+}
+
+void LightingPageTest::Click(const SkinEntry& e, QPoint offset, double across) {
+    QVERIFY2(e.Width() > 0, "the control has no place in the skin");
+    const QString window = QString::fromLatin1(Window());
+    QVERIFY(!window.isEmpty());
+    const int x = offset.x() + e.left + static_cast<int>(e.Width() * across);
+    const int y = offset.y() + (e.top + e.bottom) / 2;
+    Run(QStringLiteral("xdotool"),
+        {QStringLiteral("mousemove"), QStringLiteral("--window"), window, QStringLiteral("1"),
+         QStringLiteral("1"), QStringLiteral("mousemove"), QStringLiteral("--window"), window,
+         QString::number(x), QString::number(y), QStringLiteral("click"), QStringLiteral("1")},
+        env_);
+}
+
+void LightingPageTest::effectSwatchAndBrightnessReachTheMouse() {
+    ClickMain(6);  // the lighting tab
+    // The effect menu: its first entry is the steady light.
+    ClickPage(7);
+    QTest::qWait(300);  // the menu maps before it takes keys
+    Run(QStringLiteral("xdotool"),
+        {QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("100"),
+         QStringLiteral("Down"), QStringLiteral("Return")},
+        env_);
+    ClickPage(11);       // the swatches as colour source
+    ClickPage(14);       // swatch 3
+    ClickPage(8, 0.28);  // brightness: 1 + 7 x 0.28 = 2.96, snapped to 3
+    ClickMain(18);       // Apply
+    QVERIFY2(WaitForTrace("apply finished"), trace_.constData());
+
+    auto p = std::make_unique<tagPROFILE>();
+    FillProfileDefaults(*p, 0, u"Profile ");
+    p->lightMode = 1;
+    p->lightColor = 0xFF8000;  // 0, 128, 255
+    p->lightBrightness = 3;
+    std::array<std::uint8_t, kLightingReportLength> light{};
+    BuildLightingReport(*p, light);
+    const QByteArray expected = LogLine(light);
+    const QList<QByteArray> log = Log();
+    QByteArray sent;
+    for (const QByteArray& line : log) {
+        if (line.startsWith(expected.left(5))) {
+            sent = line;
+        }
+    }
+    QVERIFY2(sent == expected, (sent + " <> " + expected).constData());
+
+    // The colour source is not sent: applying after changing only it sends nothing.
+    ClickPage(10);
+    ClickMain(18);
+    QVERIFY2(WaitForTrace("apply finished", 2), trace_.constData());
+    QCOMPARE(Log(), log);
+}
+
+QTEST_GUILESS_MAIN(LightingPageTest)
+#include "LightingPageTest.moc"

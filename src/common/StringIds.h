@@ -47,6 +47,11 @@ inline constexpr int kExportMacroTitle = 2008;
 // Macro page and its dialogs
 
 // File safety
+inline constexpr int kFileUnreadable = 2101;
+inline constexpr int kFileSetAside = 2102;
+inline constexpr int kFileKeptAs = 2103;
+inline constexpr int kProgramImportLead = 2104;
+inline constexpr int kProgramImportQuestion = 2105;
 
 // Install and desktop
 }  // namespace str

@@ -100,6 +100,7 @@ void CConfigDlg::OnInitDialog() {
     g.macros =
         std::make_unique<MacroLibrary>(&CurrentPerUserFolder, g.strings.Get(str::kDefaultMacroName));
     g.macros->LoadMacroLibrary();
+    QTimer::singleShot(0, this, [this] { WarnAboutLoadProblems(); });
     RefreshFromProfile();
     CreateWorker();
     BindAndOpenTransports();

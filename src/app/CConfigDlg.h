@@ -61,6 +61,7 @@ public:
     void PostEditNotice() override;
     void UpdateWindowNow() override;
     bool ConfirmDelete() override;
+    bool ConfirmProgramImport(const std::vector<std::u16string>& programs) override;
 
     // DeviceLinkUi
     void AddTrayIcon() override;
@@ -112,6 +113,8 @@ private:
     void CreateWorker();
     void BindAndOpenTransports();
     void CloseDeviceLink();
+    // One warning, from the event loop, naming the files the loads could not use.
+    void WarnAboutLoadProblems();
 
     VisibilityRule visibility_;
     std::unique_ptr<SkinWindow> skin_;

@@ -2,6 +2,8 @@
 // apply wait and the device's own notices.
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTimer>
 #include <QUrl>
 
@@ -56,7 +58,10 @@ void CConfigDlg::CloseDeviceLink() {
     if (!link_) {
         return;
     }
+    // Closed first: messages still queued for the window and the arrival timer then find no
+    // link, and nothing is left pointing at the libraries freed below.
     link_->Close();
+    link_.reset();
     for (auto& t : transports_) {
         t.reset();  // variant 1 first, then variant 2
     }
@@ -101,8 +106,20 @@ void CConfigDlg::ShowReportRate() {
 }
 
 void CConfigDlg::OpenProgram(const std::u16string& path) {
-    // Its failure is not reported, as for an empty path.
-    QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(path)));
+    // Never through a shell: the path is one argument, whatever characters it holds. A
+    // program starts itself; anything else opens in the application the desktop names.
+    // Failures are not reported, as for an empty path.
+    const QFileInfo file(ToQString(path));
+    if (path.empty() || !file.exists()) {
+        qCDebug(lcApp) << "program not found";
+        return;
+    }
+    if (file.isFile() && file.isExecutable()) {
+        QProcess::startDetached(file.absoluteFilePath(), {}, file.absolutePath());
+    } else {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath()));
+    }
+    qCDebug(lcApp) << "program opened";
 }
 
 void CConfigDlg::BeginApplyWait() {
@@ -131,7 +148,7 @@ void CConfigDlg::ApplyPointerSettings(const tagPROFILE& profile) {
 
 void CConfigDlg::ScheduleArrival(int variant, std::chrono::milliseconds delay) {
     QTimer::singleShot(delay, this, [this, variant] {
-        if (link_) {
+        if (link_ && !destroyed_) {
             link_->CompleteArrival(variant);
         }
     });

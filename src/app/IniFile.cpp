@@ -105,9 +105,13 @@ void IniFile::Parse(std::string_view bytes) {
         encoding_ = Encoding::Utf8;
         text = bytes;
     }
-    eol_ = text.find("\r\n") != std::string::npos ? "\r\n"
-           : text.find('\n') != std::string::npos ? "\n"
-                                                  : std::string(kNativeEol);
+    // The first line end decides, and only that form is taken off the lines: a stray \r in
+    // a file of bare line feeds stays part of its line, so saving never changes the form.
+    const std::size_t firstEnd = text.find('\n');
+    eol_ = firstEnd == std::string::npos            ? std::string(kNativeEol)
+           : firstEnd > 0 && text[firstEnd - 1] == '\r' ? "\r\n"
+                                                        : "\n";
+    const bool crlf = eol_ == "\r\n";
     lines_.clear();
     std::size_t start = 0;
     while (start < text.size()) {
@@ -116,7 +120,7 @@ void IniFile::Parse(std::string_view bytes) {
             end = text.size();
         }
         std::string_view line(text.data() + start, end - start);
-        if (!line.empty() && line.back() == '\r') {
+        if (crlf && !line.empty() && line.back() == '\r') {
             line.remove_suffix(1);
         }
         lines_.emplace_back(line);

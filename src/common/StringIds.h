@@ -78,6 +78,11 @@ inline constexpr int kMacroRoom = 2101;      // bytes the macro takes of the mou
 inline constexpr int kMacroCutAfter = 2102;  // the last event that reaches the mouse
 
 // File safety
+inline constexpr int kFileUnreadable = 2061;
+inline constexpr int kFileSetAside = 2062;
+inline constexpr int kFileKeptAs = 2063;
+inline constexpr int kProgramImportLead = 2064;
+inline constexpr int kProgramImportQuestion = 2065;
 
 // Install and desktop
 inline constexpr int kMouseNodeClosed = 2050;

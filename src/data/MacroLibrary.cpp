@@ -36,19 +36,39 @@ fs::path MacroLibrary::LibraryPath() const {
 void MacroLibrary::LoadMacroLibrary() {
     records_.clear();
     keepDamagedOriginal_ = false;
-    const auto bytes = ReadFileBytes(LibraryPath());
-    if (!bytes) {
-        return;  // no file until the first save
+    keepFile_ = false;
+    problems_.clear();
+    const fs::path path = LibraryPath();
+    RemoveStaleTemporaries(path);
+    const FileBytes file = ReadRegularFile(path, kMaxRecordsPerFile * sizeof(tagElement));
+    switch (file.status) {
+        case ReadStatus::Missing:
+            return;  // no file until the first save
+        case ReadStatus::Unreadable:
+            keepFile_ = true;
+            problems_.push_back({FileProblem::Unreadable, path, std::nullopt});
+            return;
+        case ReadStatus::TooLarge: {
+            const auto kept = MoveAside(path);
+            keepFile_ = !kept;
+            problems_.push_back({kept ? FileProblem::TooLarge : FileProblem::Unreadable, path, kept});
+            return;
+        }
+        case ReadStatus::Read:
+            break;
     }
-    const std::size_t whole = bytes->size() / sizeof(tagElement);
+    const std::size_t whole = file.bytes.size() / sizeof(tagElement);
     for (std::size_t i = 0; i < whole; ++i) {
-        records_.push_back(RecordFromBytes(bytes->data() + i * sizeof(tagElement)));
+        records_.push_back(RecordFromBytes(file.bytes.data() + i * sizeof(tagElement)));
     }
     // A partial record is dropped rather than completed with guesses.
-    keepDamagedOriginal_ = bytes->size() % sizeof(tagElement) != 0;
+    keepDamagedOriginal_ = file.bytes.size() % sizeof(tagElement) != 0;
 }
 
 bool MacroLibrary::SaveMacroLibrary() {
+    if (keepFile_) {
+        return false;
+    }
     const fs::path path = LibraryPath();
     EnsureDirectory(path.parent_path());
     if (keepDamagedOriginal_) {

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "data/FileProblem.h"
 #include "data/MacroRecord.h"
 #include "data/ProfileRecord.h"
 #include "data/ProfileStore.h"
@@ -29,8 +30,11 @@ public:
 
     std::filesystem::path LibraryPath() const;
 
+    // A macro.data that exists but cannot be read leaves the library empty and is never
+    // saved over in this run; one far beyond any real library is set aside unread.
     void LoadMacroLibrary();
     bool SaveMacroLibrary();
+    const FileProblems& LoadProblems() const { return problems_; }
     void FreeMacroLibrary() { records_.clear(); }
 
     std::size_t Size() const { return records_.size(); }
@@ -64,4 +68,6 @@ private:
     // Set when macro.data ended in a partial record: the original is kept aside before
     // the first save replaces it.
     bool keepDamagedOriginal_ = false;
+    bool keepFile_ = false;
+    FileProblems problems_;
 };

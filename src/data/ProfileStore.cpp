@@ -30,25 +30,65 @@ fs::path ProfileStore::ProfileListPath() const {
     return ConfigFolder() / "Profile.data";
 }
 
+namespace {
+
+constexpr std::uint8_t kProgramFunction = 19;
+// Config.data holds one block; anything this far beyond it is not ours.
+constexpr std::uintmax_t kStateFileLimit = 64 * sizeof(tagSTATEBLOCK);
+constexpr std::uintmax_t kListFileLimit = kMaxRecordsPerFile * sizeof(tagPROFILE);
+
+bool NonEmptyFileAt(const fs::path& path) {
+    std::error_code ec;
+    const auto size = fs::file_size(path, ec);
+    return !ec && size > 0;
+}
+
+}  // namespace
+
 bool ProfileStore::SaveStateFile(const tagSTATEBLOCK& block) {
+    if (keepStateFile_) {
+        return false;
+    }
     const fs::path folder = ConfigFolder();
     EnsureDirectory(folder);
     return WriteRecordAtomic(folder / "Config.data", block);
 }
 
 void ProfileStore::LoadStateFile(tagSTATEBLOCK& block) {
-    const auto bytes = ReadFileBytes(StateFilePath());
-    if (!bytes) {
-        ResetStateDefaults(block, namePrefix_);
-        SaveStateFile(block);
-        return;
+    const fs::path path = StateFilePath();
+    RemoveStaleTemporaries(path);
+    const FileBytes file = ReadRegularFile(path, kStateFileLimit);
+    switch (file.status) {
+        case ReadStatus::Read:
+            if (!file.bytes.empty()) {
+                break;
+            }
+            [[fallthrough]];  // an empty file holds nothing to keep
+        case ReadStatus::Missing:
+            ResetStateDefaults(block, namePrefix_);
+            SaveStateFile(block);
+            return;
+        case ReadStatus::Unreadable:
+            keepStateFile_ = true;
+            problems_.push_back({FileProblem::Unreadable, path, std::nullopt});
+            ResetStateDefaults(block, namePrefix_);
+            return;
+        case ReadStatus::TooLarge: {
+            const auto kept = MoveAside(path);
+            keepStateFile_ = !kept;
+            problems_.push_back({kept ? FileProblem::TooLarge : FileProblem::Unreadable, path, kept});
+            ResetStateDefaults(block, namePrefix_);
+            SaveStateFile(block);
+            return;
+        }
     }
+    const std::vector<std::byte>& bytes = file.bytes;
     // A short file keeps what it holds over defaults rather than over zeros, which would
     // hand the mouse levels of 0 and nameless profiles.
-    if (bytes->size() < sizeof block) {
+    if (bytes.size() < sizeof block) {
         ResetStateDefaults(block, namePrefix_);
     }
-    std::memcpy(&block, bytes->data(), std::min(bytes->size(), sizeof block));
+    std::memcpy(&block, bytes.data(), std::min(bytes.size(), sizeof block));
     if (block.currentSlot < 0 || block.currentSlot >= kSlotCount) {
         block.currentSlot = 0;
     }
@@ -56,6 +96,9 @@ void ProfileStore::LoadStateFile(tagSTATEBLOCK& block) {
 
 bool ProfileStore::SaveProfileList() {
     const fs::path folder = ConfigFolder();
+    if (keepListFile_ || (list_.Empty() && NonEmptyFileAt(folder / "Profile.data"))) {
+        return false;
+    }
     EnsureDirectory(folder);
     std::vector<std::byte> bytes(list_.Size() * sizeof(tagPROFILE));
     for (std::size_t i = 0; i < list_.Size(); ++i) {
@@ -66,23 +109,34 @@ bool ProfileStore::SaveProfileList() {
 
 void ProfileStore::LoadProfileList() {
     const fs::path path = ProfileListPath();
-    const auto bytes = ReadFileBytes(path);
-    const std::size_t whole = bytes ? bytes->size() / sizeof(tagPROFILE) : 0;
-    if (bytes && bytes->size() % sizeof(tagPROFILE) != 0) {
+    RemoveStaleTemporaries(path);
+    const FileBytes file = ReadRegularFile(path, kListFileLimit);
+    if (file.status == ReadStatus::Unreadable) {
+        keepListFile_ = true;
+        problems_.push_back({FileProblem::Unreadable, path, std::nullopt});
+    } else if (file.status == ReadStatus::TooLarge) {
+        const auto kept = MoveAside(path);
+        keepListFile_ = !kept;
+        problems_.push_back({kept ? FileProblem::TooLarge : FileProblem::Unreadable, path, kept});
+    }
+    const std::vector<std::byte>& bytes = file.bytes;
+    const std::size_t whole = bytes.size() / sizeof(tagPROFILE);
+    const bool damaged = bytes.size() % sizeof(tagPROFILE) != 0;
+    if (damaged) {
         // Keep the damaged original before any save can replace it.
         MoveAside(path);
     }
     for (std::size_t i = 0; i < whole; ++i) {
         auto record = std::make_unique<tagPROFILE>();
-        std::memcpy(record.get(), bytes->data() + i * sizeof(tagPROFILE), sizeof(tagPROFILE));
+        std::memcpy(record.get(), bytes.data() + i * sizeof(tagPROFILE), sizeof(tagPROFILE));
         list_.Append(std::move(record));
     }
     if (whole == 0) {
         for (int k = 0; k < kSlotCount; ++k) {
             list_.Append(working_.profiles[k]);
         }
-        SaveProfileList();
-    } else if (bytes->size() % sizeof(tagPROFILE) != 0) {
+        SaveProfileList();  // refused while an unreadable file is kept
+    } else if (damaged) {
         SaveProfileList();
     }
 }
@@ -177,6 +231,11 @@ ImportResult ProfileStore::ImportProfile(const fs::path& file) {
     }
     auto record = std::make_unique<tagPROFILE>();
     std::memcpy(record.get(), bytes->data(), sizeof(tagPROFILE));
+    // A file from elsewhere may launch programs: the user sees each one first.
+    if (const auto programs = ProgramPathsOf(*record);
+        !programs.empty() && !ui_.ConfirmProgramImport(programs)) {
+        return ImportResult::Declined;
+    }
     const std::u16string stored = ReadFixedText(record->name);
     WriteFixedText(record->name, list_.UniqueName(TrimWhiteSpace(stored), stored));
     list_.Append(std::move(record));
@@ -190,4 +249,16 @@ ImportResult ProfileStore::ImportProfile(const fs::path& file) {
 bool ProfileStore::ExportProfile(const fs::path& file) const {
     // The atomic write replaces an existing file in one step.
     return WriteRecordAtomic(file, working_.Current());
+}
+
+std::vector<std::u16string> ProgramPathsOf(const tagPROFILE& profile) {
+    std::vector<std::u16string> paths;
+    for (const tagBUTTON& button : profile.buttons) {
+        // An empty path launches nothing.
+        if (std::u16string path = ReadFixedText(button.programPath);
+            button.type == kProgramFunction && !path.empty()) {
+            paths.push_back(std::move(path));
+        }
+    }
+    return paths;
 }

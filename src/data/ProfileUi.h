@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 // What the profile operations ask of the window that hosts them.
 class ProfileUi {
 public:
@@ -11,4 +14,10 @@ public:
     virtual void UpdateWindowNow() = 0;
     // The delete confirmation; false when the user cancels.
     virtual bool ConfirmDelete() = 0;
+    // Asked before importing a profile whose buttons launch these programs; false imports
+    // nothing. A host that cannot ask declines.
+    virtual bool ConfirmProgramImport(const std::vector<std::u16string>& programs) {
+        (void)programs;
+        return false;
+    }
 };

@@ -9,7 +9,7 @@ bool ApplyToDevice(tagSTATEBLOCK& s, bool all, ReportSender& sender) {
         sender.SendSensitivityReport();
         sender.SendLightingReport();
         sender.SendReportRateReport();
-        sender.SendMacroReports();
+        sender.SendMacroReports(true);
         sender.SendButtonReport();
         return false;
     }

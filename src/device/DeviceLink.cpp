@@ -23,6 +23,7 @@ DeviceLink::DeviceLink(tagSTATEBLOCK& working, tagSTATEBLOCK& applied, ProfileLi
       sleep_(std::move(sleep)) {}
 
 DeviceLink::~DeviceLink() {
+    closed_ = true;
     if (worker_) {
         worker_->Quit();
     }
@@ -50,10 +51,14 @@ void DeviceLink::OpenAtStartup() {
     if (AnyConnected()) {
         ui_.AddTrayIcon();
         fullApplyPending_ = true;
+        ++fullApplyRequests_;
     }
 }
 
 void DeviceLink::OnConnectionMessage(int variant, std::uintptr_t wParam) {
+    if (closed_) {
+        return;  // the libraries may be gone already
+    }
     if (arrivalPending_) {
         deferred_.push_back({true, variant, wParam, 0});
         return;
@@ -62,6 +67,9 @@ void DeviceLink::OnConnectionMessage(int variant, std::uintptr_t wParam) {
 }
 
 void DeviceLink::OnEventMessage(int variant, std::uintptr_t wParam, std::intptr_t lParam) {
+    if (closed_) {
+        return;  // the lists are freed: a write-back now would save them empty
+    }
     if (arrivalPending_) {
         deferred_.push_back({false, variant, wParam, lParam});
         return;
@@ -94,8 +102,12 @@ void DeviceLink::HandleConnection(int v, std::uintptr_t wParam) {
 }
 
 void DeviceLink::CompleteArrival(int v) {
+    if (closed_) {
+        return;
+    }
     arrivalPending_ = false;
     fullApplyPending_ = true;
+    ++fullApplyRequests_;
     state_[v] = kConnected;
     // Kept as connected either way; a failure only lets the window tell the user why.
     if (transports_[v]->OpenFeatureDevice() == 0) {
@@ -143,6 +155,9 @@ void DeviceLink::HandleEvent(int, std::uintptr_t wParam, std::intptr_t lParam) {
 
 // The applied state stays as it is, so the next apply sees the change and resends it.
 void DeviceLink::WriteBackAndSave() {
+    if (list_.Empty()) {
+        return;  // only while shutting down; saving now would lose every profile
+    }
     for (int k = 0; k < kSlotCount; ++k) {
         const auto entry = static_cast<std::size_t>(working_.slotProfile[k]);
         if (working_.slotProfile[k] >= 0 && entry < list_.Size()) {
@@ -154,6 +169,9 @@ void DeviceLink::WriteBackAndSave() {
 }
 
 void DeviceLink::RequestApply(bool all) {
+    if (closed_) {
+        return;
+    }
     ui_.BeginApplyWait();
     applyOutstanding_ = true;
     if (!all) {
@@ -165,6 +183,9 @@ void DeviceLink::RequestApply(bool all) {
         ApplyJob job;
         job.snapshot = std::make_unique<tagSTATEBLOCK>(working_);
         job.fullApplyPending = fullApplyPending_.load();
+        // Remembered so the finish clears only the request this job carried, not one made
+        // by an arrival while it was sending.
+        postedFullRequest_ = job.fullApplyPending ? std::optional(fullApplyRequests_) : std::nullopt;
         worker_->Post(std::move(job));
     }
     applied_ = working_;
@@ -195,6 +216,13 @@ void DeviceLink::RequestApply(bool all) {
 }
 
 void DeviceLink::OnApplyFinished(bool buttonsCleared) {
+    if (closed_) {
+        return;
+    }
+    if (postedFullRequest_ && *postedFullRequest_ == fullApplyRequests_) {
+        fullApplyPending_ = false;
+    }
+    postedFullRequest_.reset();
     if (buttonsCleared) {
         std::fill(std::begin(working_.buttonChanged), std::end(working_.buttonChanged), 0);
     }
@@ -220,12 +248,17 @@ bool DeviceLink::RunJob(ApplyJob& job) {
         *job.snapshot,
         [this](const std::uint8_t* r, std::int32_t n) { return ActiveSetFeature(r, n); }, sleep_);
     const bool all = job.lParam == 1 || job.fullApplyPending;
-    const bool cleared = ApplyToDevice(*job.snapshot, all, sender);
-    fullApplyPending_ = false;
-    return cleared;
+    return ApplyToDevice(*job.snapshot, all, sender);
 }
 
 void DeviceLink::Close() {
+    if (closed_) {
+        return;
+    }
+    // From here on no message or timer reaches the transports or the lists.
+    closed_ = true;
+    arrivalPending_ = false;
+    deferred_.clear();
     if (worker_) {
         worker_->Quit();
         worker_.reset();
@@ -237,4 +270,6 @@ void DeviceLink::Close() {
             t->CloseDevMonitor();
         }
     }
+    // The window frees the libraries next; nothing here may point at them afterwards.
+    transports_ = {nullptr, nullptr};
 }

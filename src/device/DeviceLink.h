@@ -9,6 +9,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "data/ProfileList.h"
 #include "data/ProfileStore.h"
@@ -43,8 +44,11 @@ public:
     void OnApplyFinished(bool buttonsCleared);
     bool ApplyOutstanding() const { return applyOutstanding_; }
 
-    // Ends the worker (its jobs finish first) and closes devices and monitors.
+    // Ends the worker (its jobs finish first) and closes devices and monitors. Afterwards
+    // every message, arrival timer and apply request is ignored: the window frees the lists
+    // and the transport libraries next, while its event loop may still deliver messages.
     void Close();
+    bool Closed() const { return closed_; }
 
     std::int32_t State(int variant) const { return state_[variant].load(); }
     bool Connected(int variant) const { return state_[variant].load() == kConnected; }
@@ -78,7 +82,12 @@ private:
     SleepFn sleep_;
 
     std::array<std::atomic<std::int32_t>, 2> state_{};
+    // Set on the user-interface thread by an opening or an arrival, cleared there when the
+    // apply that carried it finishes.
     std::atomic<bool> fullApplyPending_{false};
+    std::uint64_t fullApplyRequests_ = 0;
+    std::optional<std::uint64_t> postedFullRequest_;
+    bool closed_ = false;
     bool applyOutstanding_ = false;
     // While an arrival waits its second, later device messages wait too, in order, as they
     // would behind a blocked message loop.

@@ -50,11 +50,11 @@ std::int32_t ReportSender::SendButtonReport() {
     return Transfer(report);
 }
 
-std::int32_t ReportSender::SendMacroReports() {
+std::int32_t ReportSender::SendMacroReports(bool everyButton) {
     const tagPROFILE& p = working_.Current();
     std::int32_t allTaken = 1;
     for (int i = 0; i < kButtonCount; ++i) {
-        if (working_.buttonChanged[i] != 1 || p.buttons[i].type != kMacroType) {
+        if ((!everyButton && working_.buttonChanged[i] != 1) || p.buttons[i].type != kMacroType) {
             continue;
         }
         std::array<std::uint8_t, kMacroReportLength> report;

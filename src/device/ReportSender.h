@@ -24,9 +24,11 @@ public:
     std::int32_t SendLightingReport();
     std::int32_t SendReportRateReport();
     std::int32_t SendButtonReport();
-    // One report per button whose buttonChanged entry is 1 and whose type is macro; the flags
-    // are read, not cleared. Nonzero when every report sent was taken (also when none was due).
-    std::int32_t SendMacroReports();
+    // One report per macro button whose buttonChanged entry is 1, in button order; with
+    // everyButton, one per macro button whatever changed (a mouse that has just arrived holds
+    // none of them). The flags are read, not cleared. Nonzero when every report sent was
+    // taken (also when none was due).
+    std::int32_t SendMacroReports(bool everyButton = false);
 
     // The real pause for the worker thread.
     static void SleepOnThisThread(std::chrono::milliseconds duration);

@@ -53,13 +53,19 @@ inline constexpr int kShrinkFloorHeight = 18;
 // ...and the other renderer never below this size.
 inline constexpr float kShrinkFloorSize = 8.0f;
 
+// Start sizes are held to 1..this before fitting, so a search costs at most this many
+// measurements and never steps past the smallest integer.
+inline constexpr int kMaxFitHeight = 1024;
+inline constexpr float kMaxFitSize = 1024.0f;
+
 // Lowers the height by 1 while the measured width is at least the rectangle's width; stops
 // once the height has fallen below the floor (so a never-fitting text started at 18 or more
-// ends at 17).
+// ends at 17). The start is held to 1..kMaxFitHeight and the result is at least 1.
 int FitFontHeight(int height, int rectWidth, const std::function<int(int height)>& measureWidth);
 
 // Lowers the size by 1.0 until the layout width minus 5 exceeds the measured width; stops
-// once the size has fallen below the floor.
+// once the size has fallen below the floor. A start that is not a finite number gives the
+// floor unmeasured; others are held to 1..kMaxFitSize, and the result is at least 1.
 float FitFontSize(float size, float layoutWidth,
                   const std::function<float(float size)>& measureWidth);
 

@@ -7,6 +7,10 @@
 #include "app/IniFile.h"
 #include "support/TempDir.h"
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -159,6 +163,27 @@ TEST(IniFile, WriterRefusesWhatCannotStandOnOneLine) {
     EXPECT_EQ(FileText(file), "[Setting]\nAutoRun=0\n");
 }
 
+// Two saves in a row: the second must not see a different form than the first wrote.
+TEST(IniFile, LineEndsStayAsTheFileHadThem) {
+    const struct {
+        const char* before;
+        const char* after;
+    } cases[] = {
+        {"[Setting]\nAutoRun=0\nX=1\r\r", "[Setting]\nAutoRun=1\nX=1\r\r\n"},
+        {"[Setting]\r\nAutoRun=0\r\nX=1\r\n", "[Setting]\r\nAutoRun=1\r\nX=1\r\n"},
+        {"[Setting]\nAutoRun=0\r\n", "[Setting]\nAutoRun=1\n"},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        const fs::path file = dir.Path() / "config.data";
+        WriteText(file, c.before);
+        ASSERT_TRUE(WriteIniString(file, "Setting", "AutoRun", "1")) << c.before;
+        ASSERT_TRUE(WriteIniString(file, "Setting", "AutoRun", "1")) << c.before;
+        EXPECT_EQ(FileText(file), c.after) << c.before;
+        EXPECT_EQ(ReadIniInt(file, "Setting", "AutoRun", -1), 1);
+    }
+}
+
 TEST(IniFile, WriterLeavesAFileItCannotReadAlone) {
     TempDir dir;
     const fs::path file = dir.Path() / "config.data";
@@ -166,5 +191,17 @@ TEST(IniFile, WriterLeavesAFileItCannotReadAlone) {
     EXPECT_FALSE(WriteIniString(file, "Setting", "AutoRun", "1"));
     EXPECT_TRUE(fs::is_directory(file));
 }
+
+#ifndef _WIN32
+// Opening a FIFO for reading waits for a writer: it must be refused, not opened.
+TEST(IniFile, FifoIsNeitherReadNorReplaced) {
+    TempDir dir;
+    const fs::path file = dir.Path() / "config.data";
+    ASSERT_EQ(mkfifo(file.c_str(), 0600), 0);
+    EXPECT_EQ(ReadIniInt(file, "Setting", "AutoRun", -1), -1);
+    EXPECT_FALSE(WriteIniString(file, "Setting", "AutoRun", "1"));
+    EXPECT_EQ(fs::status(file).type(), fs::file_type::fifo);
+}
+#endif
 
 }  // namespace

@@ -318,4 +318,37 @@ TEST_F(MacroLibraryTest, ExportWritesTheRecordAndReplacesAnOldFile) {
     EXPECT_EQ(std::memcmp(bytes.data(), &m, 788), 0);
 }
 
+// A library that cannot be read is not an empty one: saving would lose every macro in it.
+TEST_F(MacroLibraryTest, UnreadableLibraryIsNeverSavedOver) {
+    fs::create_directories(lib.LibraryPath().parent_path());
+    fs::create_directory(lib.LibraryPath());  // there, but no file to read
+    lib.LoadMacroLibrary();
+    EXPECT_TRUE(lib.Empty());
+    ASSERT_EQ(lib.LoadProblems().size(), 1u);
+    EXPECT_EQ(lib.LoadProblems()[0].kind, FileProblem::Unreadable);
+    EXPECT_EQ(lib.NewMacro() != nullptr, true);
+    EXPECT_FALSE(lib.SaveMacroLibrary());
+    EXPECT_TRUE(fs::is_directory(lib.LibraryPath()));
+}
+
+TEST_F(MacroLibraryTest, HugeLibraryIsSetAsideUnreadAndReplacedOnSave) {
+    fs::create_directories(lib.LibraryPath().parent_path());
+    const auto huge = (kMaxRecordsPerFile + 1) * sizeof(tagElement);
+    WriteAll(lib.LibraryPath(), "x", 1);
+    fs::resize_file(lib.LibraryPath(), huge);
+    lib.LoadMacroLibrary();
+    EXPECT_TRUE(lib.Empty());
+    ASSERT_EQ(lib.LoadProblems().size(), 1u);
+    EXPECT_EQ(lib.LoadProblems()[0].kind, FileProblem::TooLarge);
+    EXPECT_EQ(fs::file_size(lib.LibraryPath().string() + ".bad"), huge);
+    lib.NewMacro();
+    EXPECT_EQ(fs::file_size(lib.LibraryPath()), sizeof(tagElement));
+    // One just within the limit is still a library.
+    WriteAll(lib.LibraryPath(), "x", 1);
+    fs::resize_file(lib.LibraryPath(), kMaxRecordsPerFile * sizeof(tagElement));
+    lib.LoadMacroLibrary();
+    EXPECT_EQ(lib.Size(), kMaxRecordsPerFile);
+    EXPECT_TRUE(lib.LoadProblems().empty());
+}
+
 }  // namespace

@@ -8,7 +8,13 @@
 #include "data/FixedText.h"
 #include "data/ProfileDefaults.h"
 #include "data/ProfileStore.h"
+#include "data/RecordFile.h"
 #include "support/TempDir.h"
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -23,8 +29,28 @@ public:
         calls.push_back("confirm");
         return confirm;
     }
+    bool ConfirmProgramImport(const std::vector<std::u16string>& programs) override {
+        asked.push_back(programs);
+        return confirm;
+    }
     std::vector<std::string> calls;
+    std::vector<std::vector<std::u16string>> asked;
     bool confirm = true;
+};
+
+// Stands in for a permission error, which a privileged test run never gets from the system.
+FileBytes DeniedReader(const fs::path& path, std::uintmax_t limit) {
+    SetFileReader(nullptr);
+    FileBytes real = ReadRegularFile(path, limit);
+    SetFileReader(&DeniedReader);
+    if (real.status == ReadStatus::Read) {
+        return {ReadStatus::Unreadable, {}};
+    }
+    return real;
+}
+
+struct ReaderGuard {
+    ~ReaderGuard() { SetFileReader(nullptr); }
 };
 
 class ProfileStoreTest : public ::testing::Test {
@@ -277,6 +303,159 @@ TEST_F(ProfileStoreTest, SavesFailQuietlyWhenTheFolderCannotBeMade) {
     EXPECT_EQ(list.Size(), 3u);
     EXPECT_FALSE(store.SaveProfileList());
     EXPECT_EQ(ReadAll(dir.Path() / "Config"), std::vector<char>{'x'});
+}
+
+TEST_F(ProfileStoreTest, EmptyStateFileCountsAsMissing) {
+    fs::create_directories(store.ConfigFolder());
+    WriteAll(store.StateFilePath(), "", 0);
+    StartFresh();
+    auto expected = std::make_unique<tagSTATEBLOCK>();
+    ResetStateDefaults(*expected, u"Profile ");
+    EXPECT_EQ(std::memcmp(working.get(), expected.get(), sizeof(tagSTATEBLOCK)), 0);
+    EXPECT_EQ(fs::file_size(store.StateFilePath()), sizeof(tagSTATEBLOCK));
+    EXPECT_TRUE(store.LoadProblems().empty());
+}
+
+// A file that is there but cannot be read is never taken for a first start: the run goes on
+// defaults, the file stays byte for byte, and each file is reported once.
+TEST_F(ProfileStoreTest, UnreadableFilesAreKeptAndReportedOnce) {
+    enum Way { Denied, Folder, Fifo, ModeZero };
+    for (const Way way : {Denied, Folder, Fifo, ModeZero}) {
+        SCOPED_TRACE(way);
+#ifdef _WIN32
+        if (way == Fifo || way == ModeZero) {
+            continue;
+        }
+#else
+        if (way == ModeZero && geteuid() == 0) {
+            continue;  // a privileged user reads it anyway; Denied stands in
+        }
+#endif
+        TempDir home;
+        ProfileList profiles;
+        auto block = std::make_unique<tagSTATEBLOCK>();
+        RecordingUi quiet;
+        ProfileStore s(profiles, *block, [&] { return home.Path() / ""; }, u"Profile ", quiet);
+        fs::create_directories(s.ConfigFolder());
+        // Five profiles the user made, and a state naming them.
+        std::vector<char> listBytes(5 * sizeof(tagPROFILE), 'L');
+        std::vector<char> stateBytes(sizeof(tagSTATEBLOCK), 'S');
+        for (const fs::path& f : {s.StateFilePath(), s.ProfileListPath()}) {
+            if (way == Folder) {
+                fs::create_directory(f);
+            }
+#ifndef _WIN32
+            if (way == Fifo) {
+                ASSERT_EQ(mkfifo(f.c_str(), 0600), 0);
+            }
+#endif
+        }
+        if (way == Denied || way == ModeZero) {
+            WriteAll(s.StateFilePath(), stateBytes.data(), stateBytes.size());
+            WriteAll(s.ProfileListPath(), listBytes.data(), listBytes.size());
+        }
+        if (way == ModeZero) {
+            fs::permissions(s.StateFilePath(), fs::perms::none);
+            fs::permissions(s.ProfileListPath(), fs::perms::none);
+        }
+        ReaderGuard guard;
+        if (way == Denied) {
+            SetFileReader(&DeniedReader);
+        }
+
+        s.LoadStateFile(*block);
+        s.LoadProfileList();
+        s.RepairSlotBindings(*block);
+        EXPECT_EQ(block->profiles[0].levelX[4], 160);  // defaults
+        EXPECT_EQ(profiles.Size(), 3u);
+        // Later saves of the run leave the files alone as well.
+        EXPECT_FALSE(s.SaveStateFile(*block));
+        EXPECT_FALSE(s.SaveProfileList());
+        s.NewProfile();
+        SetFileReader(nullptr);
+
+        ASSERT_EQ(s.LoadProblems().size(), 2u);
+        EXPECT_EQ(s.LoadProblems()[0].file, s.StateFilePath());
+        EXPECT_EQ(s.LoadProblems()[1].file, s.ProfileListPath());
+        EXPECT_EQ(s.LoadProblems()[1].kind, FileProblem::Unreadable);
+        if (way == ModeZero) {
+            fs::permissions(s.StateFilePath(), fs::perms::owner_read);
+            fs::permissions(s.ProfileListPath(), fs::perms::owner_read);
+        }
+        if (way == Denied || way == ModeZero) {
+            EXPECT_EQ(ReadAll(s.StateFilePath()), stateBytes);
+            EXPECT_EQ(ReadAll(s.ProfileListPath()), listBytes);
+        } else {
+            EXPECT_NE(fs::status(s.StateFilePath()).type(), fs::file_type::regular);
+            EXPECT_NE(fs::status(s.ProfileListPath()).type(), fs::file_type::regular);
+        }
+    }
+}
+
+// A sparse file of more records than anyone keeps is set aside unread, not read into memory
+// and written back.
+TEST_F(ProfileStoreTest, HugeListIsSetAsideUnread) {
+    fs::create_directories(store.ConfigFolder());
+    {
+        WriteAll(store.ProfileListPath(), "x", 1);
+        fs::resize_file(store.ProfileListPath(), (kMaxRecordsPerFile + 1) * sizeof(tagPROFILE));
+    }
+    StartFresh();
+    EXPECT_EQ(list.Size(), 3u);
+    EXPECT_EQ(fs::file_size(store.ProfileListPath()), 3 * sizeof(tagPROFILE));
+    ASSERT_EQ(store.LoadProblems().size(), 1u);
+    const FileProblem& p = store.LoadProblems()[0];
+    EXPECT_EQ(p.kind, FileProblem::TooLarge);
+    ASSERT_TRUE(p.keptAs.has_value());
+    EXPECT_EQ(fs::file_size(*p.keptAs), (kMaxRecordsPerFile + 1) * sizeof(tagPROFILE));
+}
+
+TEST_F(ProfileStoreTest, EmptyListIsNeverSavedOverAFullFile) {
+    StartFresh();
+    const auto before = ReadAll(store.ProfileListPath());
+    list.Clear();  // as at shutdown
+    EXPECT_FALSE(store.SaveProfileList());
+    EXPECT_EQ(ReadAll(store.ProfileListPath()), before);
+}
+
+TEST_F(ProfileStoreTest, ProfileThatLaunchesProgramsIsImportedOnlyWhenAllowed) {
+    StartFresh();
+    auto p = std::make_unique<tagPROFILE>(working->Current());
+    WriteFixedText(p->name, u"Shared");
+    p->buttons[2].type = 19;
+    WriteFixedText(p->buttons[2].programPath, u"/usr/bin/one");
+    p->buttons[7].type = 19;
+    WriteFixedText(p->buttons[7].programPath, u"/opt/two; rm -rf ~");
+    p->buttons[9].type = 19;  // an empty path launches nothing and is not asked about
+    WriteFixedText(p->buttons[4].programPath, u"/not/a/program/button");
+    const fs::path file = dir.Path() / "shared.gmp";
+    WriteAll(file, p.get(), sizeof *p);
+    const auto listBefore = ReadAll(store.ProfileListPath());
+    const auto stateBefore = ReadAll(store.StateFilePath());
+
+    ui.confirm = false;
+    EXPECT_EQ(store.ImportProfile(file), ImportResult::Declined);
+    const std::vector<std::u16string> programs = {u"/usr/bin/one", u"/opt/two; rm -rf ~"};
+    ASSERT_EQ(ui.asked.size(), 1u);
+    EXPECT_EQ(ui.asked[0], programs);
+    EXPECT_EQ(list.Size(), 3u);
+    EXPECT_NE(CurrentName(), u"Shared");
+    EXPECT_TRUE(ui.calls.empty());
+    EXPECT_EQ(ReadAll(store.ProfileListPath()), listBefore);
+    EXPECT_EQ(ReadAll(store.StateFilePath()), stateBefore);
+
+    ui.confirm = true;
+    EXPECT_EQ(store.ImportProfile(file), ImportResult::Imported);
+    EXPECT_EQ(list.Size(), 4u);
+    EXPECT_EQ(CurrentName(), u"Shared");
+    EXPECT_EQ(ReadFixedText(working->Current().buttons[7].programPath), u"/opt/two; rm -rf ~");
+
+    // Without programs nothing is asked.
+    ui.asked.clear();
+    p->buttons[2].type = p->buttons[7].type = p->buttons[9].type = 3;
+    WriteAll(file, p.get(), sizeof *p);
+    EXPECT_EQ(store.ImportProfile(file), ImportResult::Imported);
+    EXPECT_TRUE(ui.asked.empty());
 }
 
 }  // namespace

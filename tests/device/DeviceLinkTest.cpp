@@ -3,6 +3,8 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstring>
+#include <functional>
+#include <future>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -33,8 +35,11 @@ struct Wire {
     }
     std::vector<std::string> Take() {
         std::lock_guard lock(mutex);
+        reports.clear();
         return std::exchange(log, {});
     }
+    // The reports themselves, in the order they went out.
+    std::vector<std::vector<std::uint8_t>> reports;
 };
 
 class FakeTransport : public Transport {
@@ -58,10 +63,18 @@ public:
         char text[32];
         std::snprintf(text, sizeof text, "v%d %02X/%d", variant_, r[0], n);
         wire_.Add(text);
+        {
+            std::lock_guard lock(wire_.mutex);
+            wire_.reports.emplace_back(r, r + n);
+        }
+        if (onSend) {
+            onSend();
+        }
         return accept ? 1 : 0;
     }
 
     bool bound = true, present = false, accept = true;
+    std::function<void()> onSend;  // on the worker thread, inside SetFeature
     std::int32_t pid = 0, eventMessage = 0, connectionMessage = 0;
     int opens = 0, closes = 0;
 
@@ -350,6 +363,121 @@ TEST_F(DeviceLinkTest, CloseWaitsForTheApplyAndClosesBothVariants) {
     EXPECT_EQ(sent[8], "v0 close monitor");
     EXPECT_EQ(sent[9], "v1 close monitor");
     EXPECT_EQ(v1.closes, 1);
+}
+
+// A mouse that arrives while an apply is sending has received none of it: the apply's end
+// must not use up the full apply the arrival asked for.
+TEST_F(DeviceLinkTest, ArrivalDuringAnApplyMakesTheNextApplySendEverything) {
+    v1.present = true;
+    Start();
+    std::promise<void> entered, release;
+    auto released = release.get_future().share();
+    v1.onSend = [&, first = true]() mutable {
+        if (std::exchange(first, false)) {
+            entered.set_value();
+            released.wait();
+        }
+    };
+    const std::size_t before = ui.finished.size();
+    link.RequestApply(false);
+    entered.get_future().wait();
+    // Unplugged and plugged again while the first report is on its way.
+    link.OnConnectionMessage(0, 0);
+    link.OnConnectionMessage(0, 1);
+    link.CompleteArrival(0);
+    release.set_value();
+    ASSERT_TRUE(ui.WaitFinished(before + 1));
+    link.OnApplyFinished(ui.finished.back());
+    wire.Take();
+    v1.onSend = nullptr;
+
+    EXPECT_TRUE(link.FullApplyPending());
+    EXPECT_EQ(Apply(), (std::vector<std::string>{"v0 04/34", "pause 400", "v0 05/9", "pause 400",
+                                                 "v0 06/8", "pause 400", "v0 08/76", "pause 400"}));
+    EXPECT_FALSE(link.FullApplyPending());
+    EXPECT_TRUE(Apply().empty());
+}
+
+TEST_F(DeviceLinkTest, FullApplyAfterArrivalSendsEveryMacro) {
+    // Loaded that way: nothing differs between the working and the applied state.
+    for (tagSTATEBLOCK* block : {working.get(), applied.get()}) {
+        block->Current().buttons[2].type = 18;
+        block->Current().buttons[8].type = 18;
+    }
+    Start();
+    link.OnConnectionMessage(0, 1);
+    link.CompleteArrival(0);
+    ASSERT_TRUE(link.Connected(0));
+
+    const std::size_t before = ui.finished.size();
+    link.RequestApply(false);
+    ASSERT_TRUE(ui.WaitFinished(before + 1));
+    link.OnApplyFinished(ui.finished.back());
+    std::vector<std::string> order;
+    {
+        std::lock_guard lock(wire.mutex);
+        for (const auto& r : wire.reports) {
+            char text[16];
+            std::snprintf(text, sizeof text, r[0] == 9 ? "%02X b%d" : "%02X", r[0], r[2]);
+            order.push_back(text);
+        }
+    }
+    EXPECT_EQ(order, (std::vector<std::string>{"04", "05", "06", "09 b3", "09 b9", "08"}));
+    wire.Take();
+    EXPECT_TRUE(Apply().empty()) << "nothing changed since";
+}
+
+// The window frees the profile list and the transport libraries while its event loop may
+// still hold a device message or the arrival timer. None of it may reach them.
+TEST_F(DeviceLinkTest, NothingReachesTheLinkAfterShutdown) {
+    auto t1 = std::make_unique<FakeTransport>(0, wire);
+    auto t2 = std::make_unique<FakeTransport>(1, wire);
+    t1->present = true;
+    DeviceLink own(*working, *applied, list, store, ui, {t1.get(), t2.get()},
+                   [](std::chrono::milliseconds) {});
+    own.CreateWorker();
+    own.OpenAtStartup();
+    store.NewProfile();
+    store.NewProfile();
+    ASSERT_EQ(list.Size(), 5u);
+    own.OnConnectionMessage(1, 1);  // its settle timer is still running
+    const auto listBefore = ReadAll(store.ProfileListPath());
+    const auto stateBefore = ReadAll(store.StateFilePath());
+    ui.calls.clear();
+
+    // The destruction order of the main window.
+    list.Clear();
+    own.Close();
+    EXPECT_EQ(t1->closes, 1);
+    t1.reset();  // the libraries are freed
+    t2.reset();
+    wire.Take();
+
+    own.OnEventMessage(0, 0x1000, 3);
+    own.OnEventMessage(0, 0x2000, 2);
+    own.OnEventMessage(1, 0xA000, 0);
+    own.OnConnectionMessage(0, 0);
+    own.OnConnectionMessage(1, 1);
+    own.CompleteArrival(1);
+    own.OnApplyFinished(false);
+    own.RequestApply(false);
+
+    EXPECT_EQ(ReadAll(store.ProfileListPath()), listBefore);
+    EXPECT_EQ(listBefore.size(), 5 * sizeof(tagPROFILE));
+    EXPECT_EQ(ReadAll(store.StateFilePath()), stateBefore);
+    EXPECT_TRUE(ui.calls.empty());
+    EXPECT_TRUE(wire.Take().empty());
+    EXPECT_EQ(working->Current().currentLevel, 1);
+}
+
+// Even without the shutdown guard, a write-back never saves an empty list.
+TEST_F(DeviceLinkTest, LevelEventWithAnEmptyListSavesNothing) {
+    v1.present = true;
+    Start();
+    const auto listBefore = ReadAll(store.ProfileListPath());
+    list.Clear();
+    link.OnEventMessage(0, 0x1000, 3);
+    EXPECT_EQ(ReadAll(store.ProfileListPath()), listBefore);
 }
 
 }  // namespace

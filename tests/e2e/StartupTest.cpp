@@ -1,4 +1,5 @@
 // Starts the real binary with its own user folder and watches what it writes and traces.
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
@@ -6,22 +7,49 @@
 #include <QtTest>
 #include <cstring>
 #include <memory>
+#include <optional>
+
+#include <sys/stat.h>
 
 #include "common/StringTable.h"
 #include "data/ProfileDefaults.h"
 
 namespace {
 
+// The staged folder whose variant 1 is the virtual mouse, and a display to show windows on;
+// empty when this run has neither.
+QString DemoFolder() {
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+        return {};
+    }
+    return qEnvironmentVariable("CORVANE_DEMO_FOLDER");
+}
+
+// With a virtual mouse, plugged in at start or not, under the real X server.
+struct WithMouse {
+    QString vmouseDir;
+    bool plugged = false;
+};
+
 class Instance {
 public:
-    Instance(const QString& configHome, const QStringList& args = {}) {
+    Instance(const QString& configHome, const QStringList& args = {},
+             const std::optional<WithMouse>& mouse = std::nullopt) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"),
+                   mouse ? QStringLiteral("xcb") : QStringLiteral("offscreen"));
         env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("corvane.*.debug=true"));
+        QString program = qEnvironmentVariable("CORVANE_BINARY");
+        if (mouse) {
+            env.insert(QStringLiteral("CORVANE_VMOUSE_DIR"), mouse->vmouseDir);
+            env.insert(QStringLiteral("CORVANE_VMOUSE_PLUGGED"),
+                       mouse->plugged ? QStringLiteral("1") : QStringLiteral("0"));
+            program = DemoFolder() + QStringLiteral("/corvane");
+        }
         process_.setProcessEnvironment(env);
         process_.setProcessChannelMode(QProcess::SeparateChannels);
-        process_.start(qEnvironmentVariable("CORVANE_BINARY"), args);
+        process_.start(program, args);
     }
     ~Instance() {
         if (process_.state() != QProcess::NotRunning) {
@@ -52,6 +80,15 @@ private:
     QByteArray trace_;
 };
 
+// Whether a window titled as ours is mapped on the display.
+bool MainWindowVisible() {
+    QProcess p;
+    p.start(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                        QStringLiteral("--name"), QStringLiteral("^Corvane$")});
+    p.waitForFinished(10000);
+    return !p.readAllStandardOutput().trimmed().isEmpty();
+}
+
 QByteArray ReadFile(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -65,6 +102,9 @@ private slots:
     void firstStartCreatesTheRecordFiles();
     void secondInstanceNotifiesTheFirstAndEnds();
     void terminationRunsTheShutdownSequence();
+    void unreadableFilesAreKeptAndNamedOnce();
+    void withoutAMouseNothingShowsEvenWhenAskedTwice();
+    void withAMouseTheWindowShows();
 };
 
 void StartupTest::firstStartCreatesTheRecordFiles() {
@@ -140,6 +180,57 @@ void StartupTest::terminationRunsTheShutdownSequence() {
     // The lock and the socket are gone with it: the next start is a first instance again.
     Instance next(home.path());
     QVERIFY2(next.WaitForTrace("single instance: listening"), next.Trace().constData());
+}
+
+// A FIFO where Config.data belongs would block a plain open for ever; a folder where
+// Profile.data belongs cannot be read. The program starts on defaults, says so once and
+// replaces neither.
+void StartupTest::unreadableFilesAreKeptAndNamedOnce() {
+    QTemporaryDir home;
+    const QString config = home.path() + QStringLiteral("/Corvane/Config/");
+    QVERIFY(QDir().mkpath(config + QStringLiteral("Profile.data")));
+    QVERIFY(::mkfifo(QFile::encodeName(config + QStringLiteral("Config.data")).constData(), 0600) == 0);
+    Instance first(home.path());
+    QVERIFY2(first.WaitForTrace("main window initialised"), first.Trace().constData());
+    QVERIFY2(first.WaitForTrace("files could not be used: 2"), first.Trace().constData());
+    QCOMPARE(first.Trace().count("files could not be used"), 1);
+    first.Process().terminate();
+    QVERIFY(first.WaitForTrace("main window destroyed"));
+    QVERIFY(QFileInfo(config + QStringLiteral("Profile.data")).isDir());
+    QVERIFY(!QFileInfo(config + QStringLiteral("Config.data")).isFile());
+    QVERIFY(QFileInfo::exists(config + QStringLiteral("Config.data")));
+}
+
+// Started without a mouse: no window and no notification-area icon, and a second start
+// (which asks the first to show itself) changes neither.
+void StartupTest::withoutAMouseNothingShowsEvenWhenAskedTwice() {
+    if (DemoFolder().isEmpty()) {
+        QSKIP("needs the staged program folder and an X display");
+    }
+    QTemporaryDir home, vmouse;
+    const WithMouse unplugged{vmouse.path() + QStringLiteral("/vm"), false};
+    Instance first(home.path(), {}, unplugged);
+    QVERIFY2(first.WaitForTrace("main window initialised"), first.Trace().constData());
+    QVERIFY2(first.WaitForTrace("device states 0 0"), first.Trace().constData());
+
+    Instance second(home.path(), {}, unplugged);
+    QVERIFY(second.Process().waitForFinished(10000));
+    QCOMPARE(second.Process().exitCode(), 0);
+    // Handled after everything the start queued, so a window it had shown would be mapped.
+    QVERIFY2(first.WaitForTrace("received message 1039"), first.Trace().constData());
+    QVERIFY(!MainWindowVisible());
+    QVERIFY2(!first.Trace().contains("tray icon added"), first.Trace().constData());
+    QCOMPARE(first.Process().state(), QProcess::Running);
+}
+
+void StartupTest::withAMouseTheWindowShows() {
+    if (DemoFolder().isEmpty()) {
+        QSKIP("needs the staged program folder and an X display");
+    }
+    QTemporaryDir home, vmouse;
+    Instance first(home.path(), {}, WithMouse{vmouse.path() + QStringLiteral("/vm"), true});
+    QVERIFY2(first.WaitForTrace("tray icon added"), first.Trace().constData());
+    QTRY_VERIFY_WITH_TIMEOUT(MainWindowVisible(), 10000);
 }
 
 QTEST_GUILESS_MAIN(StartupTest)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <vector>
 
 #include "skin/TextFit.h"
@@ -46,6 +47,54 @@ TEST(FitFontSize, NeedsFivePixelsOfRoomAndStopsBelowEight) {
     EXPECT_EQ(FitFontSize(13.0f, 100.0f, [](float s) { return s >= 11.0f ? 95.0f : 50.0f; }),
               10.0f);
     EXPECT_EQ(FitFontSize(10.0f, 20.0f, [](float) { return 1000.0f; }), 7.0f);
+}
+
+// Starts that no caller passes today but a page could: each search ends, within the bound,
+// on a size a font can take.
+TEST(TextFitBounds, OutOfRangeStartsAreHeldAndSearchesEnd) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    int calls = 0;
+    const auto neverFitsF = [&](float) {
+        ++calls;
+        return 1e9f;
+    };
+    const struct {
+        float start, layout, result;
+        int maxCalls;
+    } sizes[] = {
+        {nan, 100.0f, kShrinkFloorSize, 0},
+        {inf, 100.0f, kShrinkFloorSize, 0},
+        {-inf, 100.0f, kShrinkFloorSize, 0},
+        {1e30f, 100.0f, 7.0f, 1024},
+        {-5.0f, 100.0f, 1.0f, 1},
+        {13.0f, nan, 7.0f, 6},
+    };
+    for (const auto& c : sizes) {
+        calls = 0;
+        EXPECT_EQ(FitFontSize(c.start, c.layout, neverFitsF), c.result) << c.start;
+        EXPECT_LE(calls, c.maxCalls) << c.start;
+    }
+    EXPECT_EQ(FitFontSize(13.0f, 100.0f, [nan](float) { return nan; }), 7.0f);
+
+    const auto neverFitsH = [&](int h) {
+        ++calls;
+        EXPECT_GE(h, 1);
+        return 1 << 30;
+    };
+    const struct {
+        int start, result, maxCalls;
+    } heights[] = {
+        {std::numeric_limits<int>::min(), 1, 1},
+        {0, 1, 1},
+        {std::numeric_limits<int>::max(), 17, kMaxFitHeight},
+    };
+    for (const auto& c : heights) {
+        calls = 0;
+        EXPECT_EQ(FitFontHeight(c.start, 100, neverFitsH), c.result) << c.start;
+        EXPECT_LE(calls, c.maxCalls) << c.start;
+    }
+    EXPECT_EQ(FitFontHeight(std::numeric_limits<int>::max(), 100, [](int h) { return h; }), 99);
 }
 
 TEST(CentredTop, CentresShortBlocksAndKeepsTheTopOfTallOnes) {

@@ -1,7 +1,14 @@
 // What the virtual mouse accepts and how its memory survives the file.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fcntl.h>
+
+#include "VmouseFolder.h"
 #include "VmouseMemory.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -68,6 +75,53 @@ TEST(VmouseMemory, MacroNameIsEscapedAndOverlongEntryAreaIsFlagged) {
     const std::string json = memory.ToJson(true);
     EXPECT_NE(json.find(R"("name": "\"a\\\u20ac\u00e9")"), std::string::npos) << json;
     EXPECT_NE(json.find("\"units\": 60, \"fits\": false"), std::string::npos);
+}
+
+// Every save of a process killed before its rename left a temporary behind; the next save
+// clears what dead writers left, and saves that finish leave nothing.
+TEST(VmouseFolder, SavesLeaveNoTemporaries) {
+    TempDir dir;
+    const VmouseFolder folder(dir.Path());
+    for (int i = 0; i < 100; ++i) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            // As far as a save gets before a kill -9.
+            const std::string temp =
+                folder.StateFile().string() + ".tmp" + std::to_string(getpid()) + "-0";
+            const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+            _exit(fd >= 0 && write(fd, "{", 1) == 1 ? 0 : 1);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_EQ(WEXITSTATUS(status), 0);
+    }
+    ASSERT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 100);
+    for (int i = 0; i < 100; ++i) {
+        ASSERT_TRUE(VmouseFolder::WriteAtomic(folder.StateFile(), "{\"n\": " + std::to_string(i) + "}"));
+    }
+    std::vector<std::string> left;
+    for (const auto& e : std::filesystem::directory_iterator(dir.Path())) {
+        left.push_back(e.path().filename().string());
+    }
+    EXPECT_EQ(left, std::vector<std::string>{"state.json"});
+    EXPECT_EQ(VmouseFolder::ReadText(folder.StateFile()), "{\"n\": 99}");
+}
+
+TEST(VmouseFolder, PlantedLinkIsNeverWrittenThrough) {
+    TempDir dir;
+    const VmouseFolder folder(dir.Path());
+    WriteAll(dir.Path() / "victim", "keep", 4);
+    // Our own pid: not an orphan, so it stays where it is, and the save must go around it.
+    const std::string ours = folder.StateFile().string() + ".tmp" + std::to_string(getpid());
+    for (int n = 0; n < 4; ++n) {
+        std::filesystem::create_symlink(dir.Path() / "victim", ours + "-" + std::to_string(n));
+    }
+    for (int n = 0; n < 8; ++n) {
+        VmouseFolder::WriteAtomic(folder.StateFile(), "{}");
+    }
+    EXPECT_EQ(ReadAll(dir.Path() / "victim"), (std::vector<char>{'k', 'e', 'e', 'p'}));
+    EXPECT_EQ(VmouseFolder::ReadText(folder.StateFile()), "{}");
 }
 
 }  // namespace

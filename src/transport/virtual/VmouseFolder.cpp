@@ -1,9 +1,11 @@
 #include "VmouseFolder.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -41,10 +43,52 @@ bool VmouseFolder::Prepare(std::string* error) const {
     return true;
 }
 
-bool VmouseFolder::WriteAtomic(const std::filesystem::path& path, const std::string& bytes) {
+namespace {
+
+constexpr const char* kTempMark = ".tmp";
+
+// <file>.tmp<pid>-<n>: the pid says whether its writer can still finish it.
+std::filesystem::path TempName(const std::filesystem::path& path) {
+    static std::atomic<unsigned> counter{0};
     std::filesystem::path temp = path;
-    temp += ".tmp" + std::to_string(getpid());
-    const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    temp += kTempMark + std::to_string(getpid()) + "-" + std::to_string(counter++);
+    return temp;
+}
+
+// Temporaries of this file whose writer has died (a process killed mid-save) are removed;
+// a live writer's, ours included, are left to finish.
+void RemoveOrphanedTemps(const std::filesystem::path& path) {
+    const std::string prefix = path.filename().string() + kTempMark;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(path.parent_path(), ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.compare(0, prefix.size(), prefix) != 0) {
+            continue;
+        }
+        char* rest = nullptr;
+        const long pid = std::strtol(name.c_str() + prefix.size(), &rest, 10);
+        const bool dead = pid > 0 && (kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH);
+        if (rest != name.c_str() + prefix.size() && (*rest == '-' || *rest == 0) && dead) {
+            unlink(it->path().c_str());
+        }
+    }
+}
+
+}  // namespace
+
+bool VmouseFolder::WriteAtomic(const std::filesystem::path& path, const std::string& bytes) {
+    RemoveOrphanedTemps(path);
+    // Exclusive and not through a link: a name planted in the folder is never written to.
+    std::filesystem::path temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
+        temp = TempName(path);
+        fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd < 0 && errno != EEXIST) {
+            return false;
+        }
+    }
     if (fd < 0) {
         return false;
     }

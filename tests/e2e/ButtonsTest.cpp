@@ -18,6 +18,7 @@
 #include "data/ProfileDefaults.h"
 #include "device/ButtonReport.h"
 #include "device/MacroReport.h"
+#include "device/SettingsReports.h"
 #include "skin/SkinEntry.h"
 #include "skin/SkinIni.h"
 
@@ -241,6 +242,28 @@ void ButtonsTest::keyCombinationAndMacroReachTheMouse() {
     QCOMPARE(got.mid(2 + 3 * 3, 6), want.mid(2 + 3 * 3, 6));
     QCOMPARE(got.mid(2 + 3 * 3, 3), (QList<QByteArray>{"11", "01", "14"}));
     QVERIFY2(log.contains(LogLine(macroReport)), Vmouse(QStringLiteral("log")).constData());
+
+    // The profile list under "14": its second row binds Profile 2 to the slot, and the next
+    // apply sends everything of that profile.
+    const QRect anchor = SkinRect(QStringLiteral("skin_Config.ini"), 14);
+    ClickAt(main + anchor.center());
+    QTest::qWait(300);
+    ClickAt(main + QPoint(anchor.left() + 20, anchor.bottom() + 25 + 12));
+    QTest::qWait(300);
+    ClickAt(main + SkinRect(QStringLiteral("skin_Config.ini"), 18).center());  // Apply
+    QVERIFY2(WaitForTrace("apply finished", 2), trace_.constData());
+    auto second = std::make_unique<tagPROFILE>();
+    FillProfileDefaults(*second, 1, u"Profile ");
+    std::array<std::uint8_t, kSensitivityReportLength> sens{};
+    std::array<std::uint8_t, kLightingReportLength> light{};
+    std::array<std::uint8_t, kReportRateReportLength> rate{};
+    BuildSensitivityReport(*second, sens);
+    BuildLightingReport(*second, light);
+    BuildReportRateReport(*second, rate);
+    BuildButtonReport(*second, buttons);
+    const QList<QByteArray> after = Vmouse(QStringLiteral("log")).trimmed().split('\n');
+    QCOMPARE(after.mid(log.size()),
+             (QList<QByteArray>{LogLine(sens), LogLine(light), LogLine(rate), LogLine(buttons)}));
 }
 
 QTEST_GUILESS_MAIN(ButtonsTest)

@@ -52,7 +52,7 @@ public:
         CShortCutDlg dlg(&page_, page_.Context().skinFolder, *page_.Context().strings,
                          page_.Layout(), KeyboardCapture::Instance());
         dlg.SetValues(initial);
-        if (dlg.exec() != CShortCutDlg::kOk) {
+        if (Run(dlg) != CShortCutDlg::kOk) {
             return std::nullopt;
         }
         return dlg.Values();
@@ -62,13 +62,21 @@ public:
         const MacroLibrary* library = page_.Context().macros ? page_.Context().macros() : nullptr;
         CSelectMacroDlg dlg(&page_, page_.Context().skinFolder, *page_.Context().strings, library);
         dlg.SetSelection(initial);
-        if (dlg.exec() != CSelectMacroDlg::kOk) {
+        if (Run(dlg) != CSelectMacroDlg::kOk) {
             return std::nullopt;
         }
         return dlg.Selection();
     }
 
 private:
+    // The page can end the dialog when it closes its popups.
+    int Run(QDialog& dlg) {
+        page_.dialog_ = &dlg;
+        const int result = dlg.exec();
+        page_.dialog_ = nullptr;
+        return result;
+    }
+
     CButtonDlg& page_;
 };
 
@@ -240,6 +248,10 @@ void CButtonDlg::OnFunctionCommand(int command) {
 void CButtonDlg::ClosePopups() {
     if (menu_) {
         menu_->close();
+    }
+    // A hidden page leaves no dialog holding the keyboard; it ends as if cancelled.
+    if (dialog_) {
+        dialog_->reject();
     }
 }
 

@@ -2,6 +2,7 @@
 // function menu that changes it, and the two handedness layouts.
 #pragma once
 
+#include <QDialog>
 #include <QPointer>
 #include <memory>
 
@@ -59,5 +60,6 @@ private:
     CBitmapBtn* markers_[kButtonCount] = {};
     CBitmapBtn* hand_[2] = {};
     QPointer<CExMenu> menu_;
+    QPointer<QDialog> dialog_;  // the shortcut or macro dialog while it runs
     friend class PageDialogs;
 };

@@ -21,7 +21,6 @@ constexpr std::uint32_t kBlack = 0;
 CDlgMenuFunc::CDlgMenuFunc(QWidget* owner)
     : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), owner_(owner) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setAccessibleName(QStringLiteral("list"));
 }
 
 CDlgMenuFunc::~CDlgMenuFunc() = default;

@@ -73,6 +73,7 @@ private slots:
     void shortcutHoldsTheKeyboardUntilItCloses();
     void cancelledShortcutLeavesTheRecord();
     void emptyShortcutRestoresTheDefault();
+    void hidingThePageEndsTheDialogs();
 
     void selectionShowsTheButtonsMacro();
     void okCopiesTheChosenMacro();
@@ -207,6 +208,33 @@ void ButtonPageTest::emptyShortcutRestoresTheDefault() {
     QCOMPARE(int(Button(6).type), 14);
     QCOMPARE(Caption(page_->AssignButton(6)), ToQString(strings_.Get(1019)));
     QCOMPARE(notices_, 1);
+}
+
+void ButtonPageTest::hidingThePageEndsTheDialogs() {
+    library_->AppendMacro(Macro(u"Jump", 2));
+    const tagPROFILE before = Profile();
+    QPointer<CDlgMenuFunc> popup;
+    WhenModalOpens([&](QWidget* w) {
+        Key(w, 'Q', false);
+        QCOMPARE(KeyboardCapture::Instance().Holder(), w);
+        page_->hide();  // the device went away
+    });
+    page_->Assignment().SetCurrentButton(3);
+    page_->OnFunctionCommand(catalogue::kKeyCombinationCommand);
+    QCOMPARE(KeyboardCapture::Instance().Holder(), nullptr);
+
+    page_->show();
+    WhenModalOpens([&](QWidget* w) {
+        auto* dlg = static_cast<CSelectMacroDlg*>(w);
+        QTest::mouseClick(dlg->Button(4), Qt::LeftButton);
+        popup = dlg->Popup();
+        QVERIFY(popup);
+        page_->hide();
+    });
+    page_->OnFunctionCommand(catalogue::kMacroCommand);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!popup);
+    QVERIFY(std::memcmp(&Profile(), &before, sizeof before) == 0);
 }
 
 void ButtonPageTest::selectionShowsTheButtonsMacro() {

@@ -546,13 +546,17 @@ void CMacroManagerDlg::ShowMacroName(const std::u16string& name) {
     nameEdit_->setText(ToQString(name));
 }
 
-void CMacroManagerDlg::ShowCapacity(const MacroFit& fit, const std::u16string& lastSent) {
+void CMacroManagerDlg::ShowCapacity(const MacroFit& fit, int lastRow,
+                                    const std::u16string& lastText) {
     capacityText_ = ToU16(ToQString(Text(str::kMacroRoom))
                               .arg(fit.fits ? fit.bytesUsed : fit.bytesNeeded)
                               .arg(fit.capacity));
     capacityWarning_.clear();
     if (!fit.fits) {
-        capacityWarning_ = ToU16(ToQString(Text(str::kMacroCutAfter)).arg(ToQString(lastSent)));
+        // Rows are counted from 1, as a user counts them.
+        capacityWarning_ = ToU16(ToQString(Text(str::kMacroCutAfter))
+                                     .arg(lastRow + 1)
+                                     .arg(ToQString(lastText)));
     }
     update(QRect(540, 440, 330, 56));
 }

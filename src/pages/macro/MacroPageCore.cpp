@@ -167,14 +167,15 @@ void MacroPageCore::ShowRows(int selectRow) {
     }
     view_.ShowRows(rows_, selectRow);
     const MacroFit fit = MeasureMacroFit({buffer_.events, std::size_t(buffer_.eventCount)});
-    std::u16string lastSent;
+    std::u16string lastText;
+    int lastRow = -1;
     if (!fit.fits && fit.lastEventSent >= 0) {
-        const int row = RowOfEvent(rows_, fit.lastEventSent);
-        if (row >= 0) {
-            lastSent = rows_[row].text;
+        lastRow = RowOfEvent(rows_, fit.lastEventSent);
+        if (lastRow >= 0) {
+            lastText = rows_[lastRow].text;
         }
     }
-    view_.ShowCapacity(fit, lastSent);
+    view_.ShowCapacity(fit, lastRow, lastText);
 }
 
 void MacroPageCore::RebuildEventList(int selectEvent) {

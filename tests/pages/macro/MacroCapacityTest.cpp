@@ -78,9 +78,11 @@ TEST_F(PageTest, ThePageShowsTheFigureAndNamesTheLastEventThatFits) {
     EXPECT_FALSE(view.fit.fits);
     // The 25th entry is the last pair's press.
     EXPECT_EQ(view.lastSent, u"a");
+    EXPECT_EQ(view.lastRow, 48);
     page.DeleteEventAt(static_cast<int>(view.rows.size()) - 1);  // the last delay
     EXPECT_FALSE(view.fit.fits);
     page.DeleteEventAt(static_cast<int>(view.rows.size()) - 1);  // the last pair
     EXPECT_TRUE(view.fit.fits);
     EXPECT_TRUE(view.lastSent.empty());
+    EXPECT_EQ(view.lastRow, -1);
 }

@@ -32,8 +32,9 @@ struct FakeView : MacroPageView {
         selectedRow = select;
     }
     void ShowMacroName(const std::u16string& n) override { name = n; }
-    void ShowCapacity(const MacroFit& f, const std::u16string& last) override {
+    void ShowCapacity(const MacroFit& f, int row, const std::u16string& last) override {
         fit = f;
+        lastRow = row;
         lastSent = last;
     }
     void SetRecordCaption(int s) override { recordCaption = s; }
@@ -52,6 +53,7 @@ struct FakeView : MacroPageView {
     int selectedRow = -2;
     std::u16string name;
     MacroFit fit;
+    int lastRow = -1;
     std::u16string lastSent;
     int recordCaption = 16;
     bool recordChecked = false;

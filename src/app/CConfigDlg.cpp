@@ -162,6 +162,9 @@ bool CConfigDlg::OnMessage(const MessageEvent& m) {
         case msg::kClosePopup:
             ClosePopups();
             return true;
+        case msg::kListChoice:
+            OnProfileChosen(m.WParam(), m.LParam());
+            return true;
         case msg::kApplyFinished:
             if (link_) {
                 link_->OnApplyFinished(buttonsCleared_.exchange(false));
@@ -236,6 +239,9 @@ void CConfigDlg::OnControl(int key) {
             break;
         case control::kMoreMenu:
             ShowMoreMenu();
+            break;
+        case control::kProfileList:
+            ShowProfilePopup();
             break;
         case control::kRestoreDefaults:
             ResetStateDefaults(g.working, g.strings.Get(str::kDefaultProfileName));
@@ -322,6 +328,18 @@ void CConfigDlg::closeEvent(QCloseEvent* e) {
     e->accept();
     OnDestroy();
     QCoreApplication::quit();
+}
+
+void CConfigDlg::mousePressEvent(QMouseEvent* e) {
+    // A click on the background closes the lists; the skin then drags the window.
+    ClosePopups();
+    QWidget::mousePressEvent(e);
+}
+
+void CConfigDlg::hideEvent(QHideEvent* e) {
+    // Hidden with the device gone: no menu or list may keep the pointer or keyboard.
+    ClosePopups();
+    QWidget::hideEvent(e);
 }
 
 void CConfigDlg::keyPressEvent(QKeyEvent* e) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QRect>
 #include <QWidget>
 #include <atomic>
@@ -10,8 +11,11 @@
 #include "data/ProfileStore.h"
 #include "data/ProfileUi.h"
 #include "device/DeviceLinkUi.h"
+#include "keys/KeyboardLayout.h"
 
 class CBitmapBtn;
+class CDlgMenuFunc;
+
 class Page;
 class QStackedWidget;
 class DeviceLink;
@@ -77,6 +81,8 @@ protected:
     void paintEvent(QPaintEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
 
 private:
     bool OnCreate();
@@ -99,6 +105,8 @@ private:
     void CreatePages();
     Page* PageOfTab(int key) const;
     void ClosePopups();
+    void ShowProfilePopup();
+    void OnProfileChosen(std::uintptr_t index, std::intptr_t mode);
 
     void CreateWorker();
     void BindAndOpenTransports();
@@ -112,6 +120,8 @@ private:
     int currentTab_ = 0;
     QStackedWidget* pageStack_ = nullptr;
     Page* pages_[4] = {};  // sensitivity, buttons, lighting, macro: the order of tabs 4 to 7
+    QPointer<CDlgMenuFunc> profilePopup_;
+    std::unique_ptr<KeyboardLayout> keyboardLayout_;  // names keys on the pages
     std::unique_ptr<ProfileStore> store_;
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<TransportLibrary> transports_[2];

@@ -8,6 +8,8 @@
 #include "data/FixedText.h"
 #include "pages/Page.h"
 #include "pages/PageFactory.h"
+#include "pages/common/CDlgMenuFunc.h"
+#include "platform/KeyboardLayout.h"
 #include "platform/MessageEvent.h"
 #include "platform/QtText.h"
 #include "skin/CBitmapBtn.h"
@@ -89,6 +91,8 @@ void CConfigDlg::CreatePages() {
     context.working = &g.working;
     context.profiles = &g.profiles;
     context.macros = [] { return Globals().macros.get(); };
+    keyboardLayout_ = CreateSystemKeyboardLayout();
+    context.keyboardLayout = keyboardLayout_.get();
     context.editNotice = [this](int kind) {
         PostMessageTo(this, msg::kEditNotice, static_cast<std::uintptr_t>(kind));
     };
@@ -108,10 +112,35 @@ Page* CConfigDlg::PageOfTab(int key) const {
 }
 
 void CConfigDlg::ClosePopups() {
+    CloseDropDown(profilePopup_);
     for (Page* page : pages_) {
         if (page != nullptr) {
             page->ClosePopups();
         }
+    }
+}
+
+// The stored profiles under button "14"; the choice comes back as message 1259.
+void CConfigDlg::ShowProfilePopup() {
+    const AppGlobals& g = Globals();
+    const QRect anchor(mapToGlobal(listAnchor_.topLeft()), listAnchor_.size());
+    DropDownRequest request;
+    request.mode = CDlgMenuFunc::kModeProfiles;
+    request.anchor = anchor;
+    request.width = listAnchor_.width();
+    request.selection = g.working.slotProfile[g.working.currentSlot];
+    request.names = ProfileNames(g.profiles);
+    OpenDropDown(profilePopup_, this, g.skinFolder, request);
+}
+
+void CConfigDlg::OnProfileChosen(std::uintptr_t index, std::intptr_t mode) {
+    CloseDropDown(profilePopup_);
+    if (mode != CDlgMenuFunc::kModeProfiles) {
+        return;
+    }
+    // The list may have changed while the popup was open.
+    if (const auto position = ChosenEntry(index, Globals().profiles.Size())) {
+        store_->BindSlotToProfile(*position);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "pages/buttons/FunctionCatalogue.h"
 
+#include <algorithm>
 #include <array>
 
 namespace catalogue {
@@ -103,6 +104,28 @@ std::optional<int> TextString(std::uint8_t code) {
         return std::nullopt;
     }
     return f->label;
+}
+
+MenuWidths MeasureMenu(const std::function<int(int label)>& itemWidth, int minimum) {
+    MenuWidths widths;
+    int widest = minimum;
+    auto measure = [&](int label) { widest = std::max(widest, itemWidth(label)); };
+    for (const Function& f : kFunctions) {
+        if (f.submenu == kMainLevel) {
+            measure(f.label);
+        }
+    }
+    for (int sub = 0; sub < kSubmenuCount; ++sub) {
+        for (const Function& f : kFunctions) {
+            if (f.submenu == sub) {
+                measure(f.label);
+            }
+        }
+        widths.submenus[static_cast<std::size_t>(sub)] = widest;
+        measure(kSubmenuTitles[static_cast<std::size_t>(sub)]);
+    }
+    widths.main = widest;
+    return widths;
 }
 
 }  // namespace catalogue

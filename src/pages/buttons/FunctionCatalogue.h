@@ -3,7 +3,9 @@
 // the texts and the tests are all built from this table.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 
@@ -42,5 +44,17 @@ std::uint8_t CodeOfCommand(int command);
 // The string shown for a code with a fixed text; none for key combinations, macros and
 // codes outside the catalogue.
 std::optional<int> TextString(std::uint8_t code);
+
+// Item widths of the function menu. Labels are measured in the order they are added (the
+// main items, then each submenu's items followed by its title) and the widest so far counts,
+// starting from `minimum`: a submenu takes the width reached at its last item, the main
+// level the width after everything.
+inline constexpr int kMenuMinimumWidth = 156;
+struct MenuWidths {
+    int main = 0;
+    std::array<int, kSubmenuCount> submenus{};
+};
+MenuWidths MeasureMenu(const std::function<int(int label)>& itemWidth,
+                       int minimum = kMenuMinimumWidth);
 
 }  // namespace catalogue

@@ -32,13 +32,13 @@ void CDlgMenuFunc::Create(const std::filesystem::path& skinFolder,
         LoadSkinImage(skinFolder / "list_mask.bmp", picture_);
     }
     const int height = rows * kRowHeight;
-    setGeometry(x, y, width, height);
+    setGeometry(screenX, screenY, listWidth, height);
 
     list_ = new CListBoxEx(this);
     list_->SetControlId(kListId);
     // Without a frame every row is exactly 25 pixels of the pop-up's height.
     list_->setFrameShape(QFrame::NoFrame);
-    list_->setGeometry(0, 0, width, height);
+    list_->setGeometry(0, 0, listWidth, height);
     list_->SetRowHeight(kRowHeight);
     list_->SetTextColour(kWhite);
     list_->SetHighlightColour(kTheme);
@@ -99,9 +99,9 @@ CDlgMenuFunc* OpenDropDown(QPointer<CDlgMenuFunc>& slot, QWidget* owner,
         return nullptr;
     }
     auto* popup = new CDlgMenuFunc(owner);
-    popup->x = request.anchor.left();
-    popup->y = request.anchor.top() + request.anchor.height();
-    popup->width = request.width;
+    popup->screenX = request.anchor.left();
+    popup->screenY = request.anchor.top() + request.anchor.height();
+    popup->listWidth = request.width;
     popup->itemCount = static_cast<int>(request.names.size());
     popup->rows = CDlgMenuFunc::RowsFor(popup->itemCount);
     popup->mode = request.mode;

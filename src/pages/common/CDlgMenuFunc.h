@@ -34,9 +34,9 @@ public:
     ~CDlgMenuFunc() override;
 
     // Set by the opener before Create.
-    int x = 0;
-    int y = 0;  // screen position of the top left corner
-    int width = 0;
+    int screenX = 0;  // top left corner on the screen
+    int screenY = 0;
+    int listWidth = 0;
     int rows = 0;
     int itemCount = 0;
     int selection = -1;

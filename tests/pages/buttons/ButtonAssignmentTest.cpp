@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <map>
 #include <memory>
 
 #include "common/StringTable.h"
@@ -238,6 +239,35 @@ TEST(FunctionCatalogueTest, MenuShapeAndOneRowPerCommand) {
     }
     EXPECT_FALSE(catalogue::TextString(catalogue::kKeyCombination));
     EXPECT_FALSE(catalogue::TextString(catalogue::kMacro));
+}
+
+TEST(FunctionCatalogueTest, MenuWidthsAreTheWidestLabelSoFar) {
+    // Everything narrow but one label in each of a few places.
+    auto widths = [](std::map<int, int> wide) {
+        return catalogue::MeasureMenu([wide](int label) {
+            auto it = wide.find(label);
+            return it != wide.end() ? it->second : 40;
+        });
+    };
+    catalogue::MenuWidths w = widths({});
+    EXPECT_EQ(w.main, 156);
+    EXPECT_EQ(w.submenus[4], 156);
+    // A wide item of the third submenu widens it, the later submenus and the main level,
+    // not the earlier submenus.
+    w = widths({{1043, 200}});
+    EXPECT_EQ(w.submenus[1], 156);
+    EXPECT_EQ(w.submenus[2], 200);
+    EXPECT_EQ(w.submenus[4], 200);
+    EXPECT_EQ(w.main, 200);
+    // A submenu's title is measured after its items: it widens only what follows.
+    w = widths({{1031, 180}, {1082, 170}});
+    EXPECT_EQ(w.submenus[0], 170);
+    EXPECT_EQ(w.submenus[1], 170);
+    EXPECT_EQ(w.submenus[2], 180);
+    // The last title counts for the main level only.
+    w = widths({{1088, 230}});
+    EXPECT_EQ(w.submenus[4], 156);
+    EXPECT_EQ(w.main, 230);
 }
 
 }  // namespace

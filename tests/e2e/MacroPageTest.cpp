@@ -55,9 +55,15 @@ QRect SkinRect(const QString& layout, int key) {
     return QRect(e.left, e.top, e.Width(), e.Height());
 }
 
-MacroEvent Press(std::uint8_t c) { return {c, 1, 0}; }
-MacroEvent Release(std::uint8_t c) { return {c, 2, 0}; }
-MacroEvent Delay(std::uint16_t ms) { return {kMacroDelayCode, 0, ms}; }
+MacroEvent Press(std::uint8_t c) {
+    return {c, 1, 0};
+}
+MacroEvent Release(std::uint8_t c) {
+    return {c, 2, 0};
+}
+MacroEvent Delay(std::uint16_t ms) {
+    return {kMacroDelayCode, 0, ms};
+}
 
 // The first macro of macro.data as (name, events).
 std::pair<QString, std::vector<MacroEvent>> StoredMacro(const QString& file) {
@@ -176,10 +182,11 @@ QByteArray MacroPageTest::Window(const QString& title) {
 }
 
 QPoint MacroPageTest::Origin(const QByteArray& window) {
-    const QString shell = QString::fromLatin1(Run(
-        QStringLiteral("xdotool"),
-        {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), QString::fromLatin1(window)},
-        env_));
+    const QString shell =
+        QString::fromLatin1(Run(QStringLiteral("xdotool"),
+                                {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"),
+                                 QString::fromLatin1(window)},
+                                env_));
     const auto x = QRegularExpression(QStringLiteral("X=(\\d+)")).match(shell);
     const auto y = QRegularExpression(QStringLiteral("Y=(\\d+)")).match(shell);
     return QPoint(x.captured(1).toInt(), y.captured(1).toInt());
@@ -196,8 +203,8 @@ void MacroPageTest::ClickAt(QPoint p) {
 
 void MacroPageTest::Click(const QString& layout, int key) {
     QRect r = SkinRect(layout, key);
-    QVERIFY2(r.width() > 0, qPrintable(layout + QStringLiteral(" has no key ") +
-                                       QString::number(key)));
+    QVERIFY2(r.width() > 0,
+             qPrintable(layout + QStringLiteral(" has no key ") + QString::number(key)));
     if (layout != QStringLiteral("skin_Config.ini")) {
         r.translate(PageOrigin());
     }
@@ -205,7 +212,8 @@ void MacroPageTest::Click(const QString& layout, int key) {
 }
 
 void MacroPageTest::ClickRow(int row) {
-    const QRect list = SkinRect(QStringLiteral("skin_macro_manager.ini"), 16).translated(PageOrigin());
+    const QRect list =
+        SkinRect(QStringLiteral("skin_macro_manager.ini"), 16).translated(PageOrigin());
     constexpr int kRowHeight = 24;
     ClickAt(QPoint(list.left() + list.width() / 3, list.top() + row * kRowHeight + kRowHeight / 2));
 }

@@ -52,7 +52,8 @@ bool MacroPageCore::StillInLibrary(const tagElement* record) const {
 
 void MacroPageCore::SelectMacro(int index) {
     MacroLibrary* library = Library();
-    selected_ = (library != nullptr && index >= 0) ? library->RecordAt(std::size_t(index)) : nullptr;
+    selected_ =
+        (library != nullptr && index >= 0) ? library->RecordAt(std::size_t(index)) : nullptr;
     selectedIndex_ = selected_ != nullptr ? index : -1;
     buffer_.Clear();
     if (selected_ != nullptr) {
@@ -281,8 +282,8 @@ void MacroPageCore::InsertDelayResult(std::uintptr_t place, std::intptr_t delay,
     }
     recorder_.StopRecording();
     const auto ms = static_cast<std::uint16_t>(std::clamp<std::intptr_t>(delay, 0, 65535));
-    const int at = ::InsertDelay(buffer_, rows_, row, place == 0 ? DelayPlace::Before
-                                                                 : DelayPlace::After, ms);
+    const int at =
+        ::InsertDelay(buffer_, rows_, row, place == 0 ? DelayPlace::Before : DelayPlace::After, ms);
     if (at >= 0) {
         rows_ = BuildEventRows(buffer_, deps_.codeName);
         ShowRows(RowOfEvent(rows_, at));

@@ -22,9 +22,15 @@ inline bool operator==(const MacroEvent& x, const MacroEvent& y) {
 
 namespace macro_test {
 
-inline MacroEvent Press(std::uint8_t code) { return {code, 1, 0}; }
-inline MacroEvent Release(std::uint8_t code) { return {code, 2, 0}; }
-inline MacroEvent Delay(std::uint16_t ms) { return {kMacroDelayCode, 0, ms}; }
+inline MacroEvent Press(std::uint8_t code) {
+    return {code, 1, 0};
+}
+inline MacroEvent Release(std::uint8_t code) {
+    return {code, 2, 0};
+}
+inline MacroEvent Delay(std::uint16_t ms) {
+    return {kMacroDelayCode, 0, ms};
+}
 
 struct FakeView : MacroPageView {
     void ShowRows(const std::vector<EventRow>& r, int select) override {

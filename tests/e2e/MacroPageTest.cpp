@@ -1,6 +1,6 @@
 // The macro page end to end on the real program with the virtual mouse, on a French
-// keyboard: record the key in the Q position and a click, insert a delay, apply, and
-// rename the macro away from the button that plays it.
+// keyboard: record the key in the Q position and a click, insert a delay, give the macro
+// to button 6 on the button page, apply, and rename the macro away from the button.
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -55,9 +55,15 @@ QRect SkinRect(const QString& layout, int key) {
     return QRect(e.left, e.top, e.Width(), e.Height());
 }
 
-MacroEvent Press(std::uint8_t c) { return {c, 1, 0}; }
-MacroEvent Release(std::uint8_t c) { return {c, 2, 0}; }
-MacroEvent Delay(std::uint16_t ms) { return {kMacroDelayCode, 0, ms}; }
+MacroEvent Press(std::uint8_t c) {
+    return {c, 1, 0};
+}
+MacroEvent Release(std::uint8_t c) {
+    return {c, 2, 0};
+}
+MacroEvent Delay(std::uint16_t ms) {
+    return {kMacroDelayCode, 0, ms};
+}
 
 // The first macro of macro.data as (name, events).
 std::pair<QString, std::vector<MacroEvent>> StoredMacro(const QString& file) {
@@ -90,7 +96,8 @@ private:
         return WaitForTrace(QRegularExpression(QRegularExpression::escape(text)), count);
     }
     QByteArray Vmouse(const QString& command);
-    QByteArray Window();
+    QByteArray Window(const QString& title = QStringLiteral("Corvane"));
+    QPoint Origin(const QByteArray& window);
     void ClickAt(QPoint p);
     // A control of the main window, or of the macro page and its dialogs (which lie on
     // the page area).
@@ -124,21 +131,7 @@ void MacroPageTest::init() {
     xkb.start(QStringLiteral("setxkbmap"), {QStringLiteral("-query")});
     QVERIFY(xkb.waitForFinished(10000));
     QVERIFY2(xkb.readAllStandardOutput().contains("layout:     fr"), "the layout is not French");
-
-    // Button 6 of the current profile already plays "Macro 1", which the page will make.
-    auto state = std::make_unique<tagSTATEBLOCK>();
-    ResetStateDefaults(*state, u"Profile ");
-    tagBUTTON& b = state->Current().buttons[kMacroButton];
-    b.type = 18;
-    b.playbackMode = 1;
-    WriteFixedText(b.macroName, u"Macro 1");
-    const QString config = home_.path() + QStringLiteral("/Corvane/Config");
-    QVERIFY(QDir().mkpath(config));
-    QFile f(config + QStringLiteral("/Config.data"));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(reinterpret_cast<const char*>(state.get()), sizeof *state);
-    f.close();
-    macroFile_ = config + QStringLiteral("/macro.data");
+    macroFile_ = home_.path() + QStringLiteral("/Corvane/Config/macro.data");
 
     corvane_.setProcessEnvironment(env_);
     corvane_.start(DemoFolder() + QStringLiteral("/corvane"));
@@ -177,12 +170,26 @@ QByteArray MacroPageTest::Vmouse(const QString& command) {
                env_);
 }
 
-QByteArray MacroPageTest::Window() {
-    return Run(QStringLiteral("xdotool"),
-               {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                QStringLiteral("^Corvane$")},
-               env_)
-        .trimmed();
+QByteArray MacroPageTest::Window(const QString& title) {
+    const QList<QByteArray> found =
+        Run(QStringLiteral("xdotool"),
+            {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+             QLatin1Char('^') + title + QLatin1Char('$')},
+            env_)
+            .trimmed()
+            .split('\n');
+    return found.last();
+}
+
+QPoint MacroPageTest::Origin(const QByteArray& window) {
+    const QString shell =
+        QString::fromLatin1(Run(QStringLiteral("xdotool"),
+                                {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"),
+                                 QString::fromLatin1(window)},
+                                env_));
+    const auto x = QRegularExpression(QStringLiteral("X=(\\d+)")).match(shell);
+    const auto y = QRegularExpression(QStringLiteral("Y=(\\d+)")).match(shell);
+    return QPoint(x.captured(1).toInt(), y.captured(1).toInt());
 }
 
 void MacroPageTest::ClickAt(QPoint p) {
@@ -196,8 +203,8 @@ void MacroPageTest::ClickAt(QPoint p) {
 
 void MacroPageTest::Click(const QString& layout, int key) {
     QRect r = SkinRect(layout, key);
-    QVERIFY2(r.width() > 0, qPrintable(layout + QStringLiteral(" has no key ") +
-                                       QString::number(key)));
+    QVERIFY2(r.width() > 0,
+             qPrintable(layout + QStringLiteral(" has no key ") + QString::number(key)));
     if (layout != QStringLiteral("skin_Config.ini")) {
         r.translate(PageOrigin());
     }
@@ -205,7 +212,8 @@ void MacroPageTest::Click(const QString& layout, int key) {
 }
 
 void MacroPageTest::ClickRow(int row) {
-    const QRect list = SkinRect(QStringLiteral("skin_macro_manager.ini"), 16).translated(PageOrigin());
+    const QRect list =
+        SkinRect(QStringLiteral("skin_macro_manager.ini"), 16).translated(PageOrigin());
     constexpr int kRowHeight = 24;
     ClickAt(QPoint(list.left() + list.width() / 3, list.top() + row * kRowHeight + kRowHeight / 2));
 }
@@ -241,14 +249,40 @@ void MacroPageTest::recordedMacroReachesTheMouseAndARenameTakesItAway() {
     expected.insert(expected.begin() + 2, Delay(120));
     QTRY_VERIFY_WITH_TIMEOUT(Same(StoredMacro(macroFile_).second, expected), 10000);
 
+    // Button 6 on the button page: the function menu's thirteenth item opens the macro
+    // selection, whose drop-down offers the library's only macro.
+    Click(QStringLiteral("skin_Config.ini"), 5);
+    Click(QStringLiteral("skin_button.ini"), kMacroButton + 1);
+    QTest::qWait(300);  // the menu opens inside the click
+    QStringList keys{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("40")};
+    for (int i = 0; i < 13; ++i) {
+        keys << QStringLiteral("Down");
+    }
+    Xdotool(keys << QStringLiteral("Return"));
+    QTRY_VERIFY_WITH_TIMEOUT(!Window(QStringLiteral("Assign Macro")).isEmpty(), 5000);
+    const QPoint select = Origin(Window(QStringLiteral("Assign Macro")));
+    const QRect field = SkinRect(QStringLiteral("skin_select_macro.ini"), 4);
+    Xdotool({QStringLiteral("mousemove"), QString::number(select.x() + field.center().x()),
+             QString::number(select.y() + field.center().y()), QStringLiteral("click"),
+             QStringLiteral("1")});
+    QTest::qWait(300);
+    Xdotool({QStringLiteral("mousemove"), QString::number(select.x() + field.left() + 20),
+             QString::number(select.y() + field.bottom() + 12), QStringLiteral("click"),
+             QStringLiteral("1")});  // the list's first row
+    QTest::qWait(300);
+    const QPoint ok = select + SkinRect(QStringLiteral("skin_select_macro.ini"), 1).center();
+    Xdotool({QStringLiteral("mousemove"), QString::number(ok.x()), QString::number(ok.y()),
+             QStringLiteral("click"), QStringLiteral("1")});
+    QTRY_VERIFY_WITH_TIMEOUT(Window(QStringLiteral("Assign Macro")).isEmpty(), 5000);
+
     // Apply: the mouse gets the macro report the builder makes of the bound button.
     Click(QStringLiteral("skin_Config.ini"), 18);
     QVERIFY2(WaitForTrace(QStringLiteral("apply finished")), trace_.constData());
-    auto state = std::make_unique<tagSTATEBLOCK>();
-    ResetStateDefaults(*state, u"Profile ");
-    tagBUTTON& b = state->Current().buttons[kMacroButton];
+    auto profile = std::make_unique<tagPROFILE>();
+    FillProfileDefaults(*profile, 0, u"Profile ");
+    tagBUTTON& b = profile->buttons[kMacroButton];
     b.type = 18;
-    b.playbackMode = 1;
+    b.macroIndex = 0;
     WriteFixedText(b.macroName, u"Macro 1");
     b.macroEventCount = static_cast<std::uint16_t>(expected.size());
     std::copy(expected.begin(), expected.end(), b.macroEvents);
@@ -260,6 +294,7 @@ void MacroPageTest::recordedMacroReachesTheMouseAndARenameTakesItAway() {
 
     // Renamed, the macro is no longer the button's: the next change sends it back to its
     // default function, and the next apply tells the mouse.
+    Click(QStringLiteral("skin_Config.ini"), 7);
     Click(page, 5);
     Xdotool({QStringLiteral("key"), QStringLiteral("ctrl+a"), QStringLiteral("type"),
              QStringLiteral("Combo")});

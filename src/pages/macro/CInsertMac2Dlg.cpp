@@ -21,7 +21,10 @@ constexpr int kDelayLimit = 5;
 
 CInsertMac2Dlg::CInsertMac2Dlg(QWidget* parent, const std::filesystem::path& skinFolder,
                                const StringTable& strings, InsertDialogState& state)
-    : QWidget(parent), strings_(strings), state_(state), skin_(std::make_unique<SkinWindow>(*this)) {
+    : QWidget(parent),
+      strings_(strings),
+      state_(state),
+      skin_(std::make_unique<SkinWindow>(*this)) {
     skin_->Load(skinFolder, "skin_InsertMacro2.ini");
     for (int mode = 0; mode < 3; ++mode) {
         CBitmapBtn* b = skin_->CreateButton(kModeKeys[mode]);
@@ -59,7 +62,8 @@ CInsertMac2Dlg::CInsertMac2Dlg(QWidget* parent, const std::filesystem::path& ski
     });
 
     const std::u16string unit = strings.Get(15);
-    skin_->SetTextPainter([unit](QPainter& p) { PaintLabel(p, unit, QRect(790, 312, 56, 25), 13); });
+    skin_->SetTextPainter(
+        [unit](QPainter& p) { PaintLabel(p, unit, QRect(790, 312, 56, 25), 13); });
     skin_->SetDragEnabled(false);
     skin_->Finish();
     ShowState();

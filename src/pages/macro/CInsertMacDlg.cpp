@@ -61,7 +61,8 @@ CInsertMacDlg::CInsertMacDlg(QWidget* parent, QObject* page,
     recordPage_->backgroundClicked = clicked;
 
     const std::u16string title = strings.Get(kTitleString);
-    skin_->SetTextPainter([title](QPainter& p) { PaintLabel(p, title, QRect(550, 208, 80, 28), 15); });
+    skin_->SetTextPainter(
+        [title](QPainter& p) { PaintLabel(p, title, QRect(550, 208, 80, 28), 15); });
     skin_->SetDragEnabled(false);
     skin_->Finish();
     ShowChoice();

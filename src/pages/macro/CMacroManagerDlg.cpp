@@ -56,11 +56,11 @@ enum Key {
     kInsertArea = 20,
 };
 
-constexpr int kButtonKeys[] = {kMacroList, kNew,     kDeleteMacro, kMore,     kNameLabel,
-                               kModeMeasured, kModeFixed, kModeNone, kRecord, kModify,
-                               kDeleteEvent, kMoveUp, kMoveDown, kInsert};
+constexpr int kButtonKeys[] = {kMacroList,    kNew,       kDeleteMacro, kMore,   kNameLabel,
+                               kModeMeasured, kModeFixed, kModeNone,    kRecord, kModify,
+                               kDeleteEvent,  kMoveUp,    kMoveDown,    kInsert};
 // What the insert dialog locks while it is open.
-constexpr int kLockedKeys[] = {kMacroList, kNew,         kDeleteMacro, kMore,   kRecord,
+constexpr int kLockedKeys[] = {kMacroList, kNew,         kDeleteMacro, kMore,     kRecord,
                                kModify,    kDeleteEvent, kMoveUp,      kMoveDown, kInsert};
 constexpr int kEventListId = 4097;
 constexpr int kMacroListWidth = 190;
@@ -253,7 +253,8 @@ void CMacroManagerDlg::Command(int key) {
             break;
         case kDeleteMacro:
             if (core_->SelectedIndex() >= 0 &&
-                ShowWarningDialog(this, Context().strings->Get(100, StringTable::kWarningBufferUnits),
+                ShowWarningDialog(this,
+                                  Context().strings->Get(100, StringTable::kWarningBufferUnits),
                                   Context().strings->Get(105, StringTable::kWarningBufferUnits),
                                   true) != kWarningCancel) {
                 core_->DeleteMacro();
@@ -437,8 +438,8 @@ bool CMacroManagerDlg::FilterRecordingMouse(QObject* watched, QEvent* e) {
     }
     auto* m = static_cast<QMouseEvent*>(e);
     const QPoint global = m->globalPosition().toPoint();
-    const bool overRecord = Inside(buttons_[kRecord], global) ||
-                            Inside(insert_->RecordPage()->RecordButton(), global);
+    const bool overRecord =
+        Inside(buttons_[kRecord], global) || Inside(insert_->RecordPage()->RecordButton(), global);
     const MouseMessage message =
         e->type() == QEvent::MouseMove ? MouseMessage::Move : MouseMessageOf(*m);
     return core_->Recorder().FilterMouse(message, overRecord);
@@ -546,13 +547,16 @@ void CMacroManagerDlg::ShowMacroName(const std::u16string& name) {
     nameEdit_->setText(ToQString(name));
 }
 
-void CMacroManagerDlg::ShowCapacity(const MacroFit& fit, const std::u16string& lastSent) {
+void CMacroManagerDlg::ShowCapacity(const MacroFit& fit, int lastRow,
+                                    const std::u16string& lastText) {
     capacityText_ = ToU16(ToQString(Text(str::kMacroRoom))
                               .arg(fit.fits ? fit.bytesUsed : fit.bytesNeeded)
                               .arg(fit.capacity));
     capacityWarning_.clear();
     if (!fit.fits) {
-        capacityWarning_ = ToU16(ToQString(Text(str::kMacroCutAfter)).arg(ToQString(lastSent)));
+        // Rows are counted from 1, as a user counts them.
+        capacityWarning_ =
+            ToU16(ToQString(Text(str::kMacroCutAfter)).arg(lastRow + 1).arg(ToQString(lastText)));
     }
     update(QRect(540, 440, 330, 56));
 }

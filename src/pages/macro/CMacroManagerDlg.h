@@ -51,7 +51,7 @@ private:
     // MacroPageView
     void ShowRows(const std::vector<EventRow>& rows, int selectRow) override;
     void ShowMacroName(const std::u16string& name) override;
-    void ShowCapacity(const MacroFit& fit, const std::u16string& lastSent) override;
+    void ShowCapacity(const MacroFit& fit, int lastRow, const std::u16string& lastText) override;
     void SetRecordCaption(int stringNumber) override;
     void ClearRecordCheck() override;
     std::u16string DelayBoxText() override;

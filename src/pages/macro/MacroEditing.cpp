@@ -11,8 +11,7 @@ constexpr std::uint8_t kPress = 1;
 constexpr std::uint8_t kRelease = 2;
 
 void RemoveAt(MacroEventBuffer& buffer, int index) {
-    std::copy(buffer.events + index + 1, buffer.events + buffer.eventCount,
-              buffer.events + index);
+    std::copy(buffer.events + index + 1, buffer.events + buffer.eventCount, buffer.events + index);
     --buffer.eventCount;
     buffer.events[buffer.eventCount] = MacroEvent{};
 }

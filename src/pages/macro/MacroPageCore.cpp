@@ -52,7 +52,8 @@ bool MacroPageCore::StillInLibrary(const tagElement* record) const {
 
 void MacroPageCore::SelectMacro(int index) {
     MacroLibrary* library = Library();
-    selected_ = (library != nullptr && index >= 0) ? library->RecordAt(std::size_t(index)) : nullptr;
+    selected_ =
+        (library != nullptr && index >= 0) ? library->RecordAt(std::size_t(index)) : nullptr;
     selectedIndex_ = selected_ != nullptr ? index : -1;
     buffer_.Clear();
     if (selected_ != nullptr) {
@@ -167,14 +168,15 @@ void MacroPageCore::ShowRows(int selectRow) {
     }
     view_.ShowRows(rows_, selectRow);
     const MacroFit fit = MeasureMacroFit({buffer_.events, std::size_t(buffer_.eventCount)});
-    std::u16string lastSent;
+    std::u16string lastText;
+    int lastRow = -1;
     if (!fit.fits && fit.lastEventSent >= 0) {
-        const int row = RowOfEvent(rows_, fit.lastEventSent);
-        if (row >= 0) {
-            lastSent = rows_[row].text;
+        lastRow = RowOfEvent(rows_, fit.lastEventSent);
+        if (lastRow >= 0) {
+            lastText = rows_[lastRow].text;
         }
     }
-    view_.ShowCapacity(fit, lastSent);
+    view_.ShowCapacity(fit, lastRow, lastText);
 }
 
 void MacroPageCore::RebuildEventList(int selectEvent) {
@@ -280,8 +282,8 @@ void MacroPageCore::InsertDelayResult(std::uintptr_t place, std::intptr_t delay,
     }
     recorder_.StopRecording();
     const auto ms = static_cast<std::uint16_t>(std::clamp<std::intptr_t>(delay, 0, 65535));
-    const int at = ::InsertDelay(buffer_, rows_, row, place == 0 ? DelayPlace::Before
-                                                                 : DelayPlace::After, ms);
+    const int at =
+        ::InsertDelay(buffer_, rows_, row, place == 0 ? DelayPlace::Before : DelayPlace::After, ms);
     if (at >= 0) {
         rows_ = BuildEventRows(buffer_, deps_.codeName);
         ShowRows(RowOfEvent(rows_, at));

@@ -14,9 +14,9 @@ public:
     virtual void ShowRows(const std::vector<EventRow>& rows, int selectRow) = 0;
     // The selected macro's name on the drop-down, the name label and in the name editor.
     virtual void ShowMacroName(const std::u16string& name) = 0;
-    // How much of the mouse's room the macro takes; lastSent names the last event that
-    // reaches the mouse when the macro does not fit.
-    virtual void ShowCapacity(const MacroFit& fit, const std::u16string& lastSent) = 0;
+    // How much of the mouse's room the macro takes; when it does not fit, lastRow (-1 for
+    // none) and lastText name the last row that reaches the mouse.
+    virtual void ShowCapacity(const MacroFit& fit, int lastRow, const std::u16string& lastText) = 0;
     virtual void SetRecordCaption(int stringNumber) = 0;
     virtual void ClearRecordCheck() = 0;
     virtual std::u16string DelayBoxText() = 0;

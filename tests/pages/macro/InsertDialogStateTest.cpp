@@ -4,8 +4,8 @@
 
 TEST(InsertDialogStateTest, DelayBoxNumbers) {
     const std::pair<std::u16string, int> cases[] = {
-        {u"", 0}, {u"0", 0}, {u"65535", 65535}, {u"65536", 65535}, {u"99999", 65535},
-        {u"120", 120}, {u"007", 7}};
+        {u"", 0},          {u"0", 0},     {u"65535", 65535}, {u"65536", 65535},
+        {u"99999", 65535}, {u"120", 120}, {u"007", 7}};
     for (const auto& [text, value] : cases) {
         EXPECT_EQ(DelayBoxValue(text), value) << std::string(text.begin(), text.end());
     }

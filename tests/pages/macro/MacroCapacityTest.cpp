@@ -34,14 +34,21 @@ std::vector<MacroEvent> Repeat(int pairs, std::uint16_t delay) {
 TEST(MacroCapacityTest, TheFigureIsWhatTheReportCarries) {
     const std::vector<CapacityCase> cases = {
         {"empty", {}, 0, true, -1},
-        {"short entries with folded delays", {Press(4), Delay(10), Delay(20), Release(4)}, 4, true,
+        {"short entries with folded delays",
+         {Press(4), Delay(10), Delay(20), Release(4)},
+         4,
+         true,
          3},
-        {"a folded sum past 255 turns long", {Press(4), Delay(200), Delay(100), Release(4)}, 6,
-         true, 3},
+        {"a folded sum past 255 turns long",
+         {Press(4), Delay(200), Delay(100), Release(4)},
+         6,
+         true,
+         3},
         {"a leading delay is an entry of its own", {Delay(300), Press(4), Release(4)}, 8, true, 2},
         {"the 26th long entry is left out", Repeat(13, 300), 100, false, 48},
         {"50 short entries fit exactly", Repeat(25, 10), 100, true, 98},
-        {"51 do not", [] {
+        {"51 do not",
+         [] {
              auto e = Repeat(25, 10);
              e.push_back(Press(5));
              return e;
@@ -78,9 +85,11 @@ TEST_F(PageTest, ThePageShowsTheFigureAndNamesTheLastEventThatFits) {
     EXPECT_FALSE(view.fit.fits);
     // The 25th entry is the last pair's press.
     EXPECT_EQ(view.lastSent, u"a");
+    EXPECT_EQ(view.lastRow, 48);
     page.DeleteEventAt(static_cast<int>(view.rows.size()) - 1);  // the last delay
     EXPECT_FALSE(view.fit.fits);
     page.DeleteEventAt(static_cast<int>(view.rows.size()) - 1);  // the last pair
     EXPECT_TRUE(view.fit.fits);
     EXPECT_TRUE(view.lastSent.empty());
+    EXPECT_EQ(view.lastRow, -1);
 }

@@ -34,8 +34,8 @@ std::vector<EventRow> Rows(const MacroEventBuffer& b) {
 }  // namespace
 
 TEST(MacroRowsTest, HiddenZeroDelaysKeepEveryRowOnItsEvent) {
-    const auto b = Buffer({Press(kA), Delay(0), Delay(30), Release(kA), Delay(0), Press(0xF1),
-                           Release(0xF1)});
+    const auto b =
+        Buffer({Press(kA), Delay(0), Delay(30), Release(kA), Delay(0), Press(0xF1), Release(0xF1)});
     const auto rows = Rows(b);
     ASSERT_EQ(rows.size(), 5u);
     const int events[] = {0, 2, 3, 5, 6};
@@ -62,14 +62,16 @@ TEST(MacroDeleteTest, PartnersGoTheDelaysBetweenStay) {
         int event;
         std::vector<MacroEvent> expected;
     };
-    const auto start = Buffer({Press(kA), Delay(10), Press(kB), Delay(20), Release(kA),
-                               Delay(30), Press(kB)});
+    const auto start =
+        Buffer({Press(kA), Delay(10), Press(kB), Delay(20), Release(kA), Delay(30), Press(kB)});
     const std::vector<Case> cases = {
         {"press takes its release", 0, {Delay(10), Press(kB), Delay(20), Delay(30), Press(kB)}},
         {"release takes its press", 4, {Delay(10), Press(kB), Delay(20), Delay(30), Press(kB)}},
-        {"press without release goes alone", 6,
+        {"press without release goes alone",
+         6,
          {Press(kA), Delay(10), Press(kB), Delay(20), Release(kA), Delay(30)}},
-        {"a delay goes alone", 3,
+        {"a delay goes alone",
+         3,
          {Press(kA), Delay(10), Press(kB), Release(kA), Delay(30), Press(kB)}},
     };
     for (const Case& c : cases) {
@@ -104,8 +106,8 @@ TEST(MacroInsertDelayTest, NeverInFrontOfTheFirstOrBehindTheLastRow) {
     EXPECT_EQ(Events(b), Events(start));
     // In front of row 1 (event 2, behind the hidden delay) and behind row 1.
     EXPECT_EQ(InsertDelay(b, rows, 1, DelayPlace::Before, 40), 2);
-    EXPECT_EQ(Events(b), (std::vector<MacroEvent>{Press(kA), Delay(0), Delay(40), Release(kA),
-                                                  Press(kB)}));
+    EXPECT_EQ(Events(b),
+              (std::vector<MacroEvent>{Press(kA), Delay(0), Delay(40), Release(kA), Press(kB)}));
     b = start;
     EXPECT_EQ(InsertDelay(b, rows, 1, DelayPlace::After, 7), 3);
     EXPECT_EQ(b.events[3].delay, 7);
@@ -141,10 +143,16 @@ TEST(MacroModifyTest, ReleasedModifiersEndAsLeftOrRight) {
     const struct {
         std::uint32_t vk, lParam, expected;
     } cases[] = {
-        {0x10, 0xC02A0001, 0xA0}, {0x10, 0xC0360001, 0xA1}, {0x11, 0xC01D0001, 0xA2},
-        {0x11, 0xC11D0001, 0xA3}, {0x12, 0xC0380001, 0xA4}, {0x12, 0xC1380001, 0xA5},
+        {0x10, 0xC02A0001, 0xA0},
+        {0x10, 0xC0360001, 0xA1},
+        {0x11, 0xC01D0001, 0xA2},
+        {0x11, 0xC11D0001, 0xA3},
+        {0x12, 0xC0380001, 0xA4},
+        {0x12, 0xC1380001, 0xA5},
         // A press (no transition bit) and other keys stay as they are.
-        {0x10, 0x002A0001, 0x10}, {0x41, 0xC01E0001, 0x41}, {0xA1, 0, 0xA1},
+        {0x10, 0x002A0001, 0x10},
+        {0x41, 0xC01E0001, 0x41},
+        {0xA1, 0, 0xA1},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(SidedModifierKey(c.vk, c.lParam), c.expected) << std::hex << c.lParam;

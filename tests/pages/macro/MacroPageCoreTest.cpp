@@ -40,8 +40,8 @@ TEST_F(PageTest, RenameRules) {
     AddMacro(u"Beta", {});
     page.SelectMacro(1);
     // Another macro's name in other case, or an empty name: refused, the old name back.
-    for (const std::u16string& taken : {std::u16string(u"ALPHA"), std::u16string(u"  alpha "),
-                                        std::u16string(u"   ")}) {
+    for (const std::u16string& taken :
+         {std::u16string(u"ALPHA"), std::u16string(u"  alpha "), std::u16string(u"   ")}) {
         const auto r = page.CommitRename(taken);
         EXPECT_FALSE(r.renamed);
         EXPECT_EQ(r.name, u"Beta");
@@ -159,9 +159,8 @@ TEST_F(PageTest, InsertRecordingWithoutDelaysGoesInFrontOfTheSelectedEvent) {
     Key('C');
     page.InsertRecordStop();
     EXPECT_FALSE(hook.held);
-    EXPECT_EQ(Working(),
-              (std::vector<MacroEvent>{Press(kA), Delay(10), Press(kB), Release(kB), Press(kC),
-                                       Release(kC), Release(kA)}));
+    EXPECT_EQ(Working(), (std::vector<MacroEvent>{Press(kA), Delay(10), Press(kB), Release(kB),
+                                                  Press(kC), Release(kC), Release(kA)}));
     // Nothing is stored until OK.
     EXPECT_EQ(Stored(0).size(), 3u);
     page.InsertDone();

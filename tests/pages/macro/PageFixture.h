@@ -22,9 +22,15 @@ inline bool operator==(const MacroEvent& x, const MacroEvent& y) {
 
 namespace macro_test {
 
-inline MacroEvent Press(std::uint8_t code) { return {code, 1, 0}; }
-inline MacroEvent Release(std::uint8_t code) { return {code, 2, 0}; }
-inline MacroEvent Delay(std::uint16_t ms) { return {kMacroDelayCode, 0, ms}; }
+inline MacroEvent Press(std::uint8_t code) {
+    return {code, 1, 0};
+}
+inline MacroEvent Release(std::uint8_t code) {
+    return {code, 2, 0};
+}
+inline MacroEvent Delay(std::uint16_t ms) {
+    return {kMacroDelayCode, 0, ms};
+}
 
 struct FakeView : MacroPageView {
     void ShowRows(const std::vector<EventRow>& r, int select) override {
@@ -32,8 +38,9 @@ struct FakeView : MacroPageView {
         selectedRow = select;
     }
     void ShowMacroName(const std::u16string& n) override { name = n; }
-    void ShowCapacity(const MacroFit& f, const std::u16string& last) override {
+    void ShowCapacity(const MacroFit& f, int row, const std::u16string& last) override {
         fit = f;
+        lastRow = row;
         lastSent = last;
     }
     void SetRecordCaption(int s) override { recordCaption = s; }
@@ -52,6 +59,7 @@ struct FakeView : MacroPageView {
     int selectedRow = -2;
     std::u16string name;
     MacroFit fit;
+    int lastRow = -1;
     std::u16string lastSent;
     int recordCaption = 16;
     bool recordChecked = false;

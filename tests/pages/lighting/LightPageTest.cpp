@@ -1,5 +1,6 @@
 // The lighting page on the real skin, without a display.
 #include <QApplication>
+#include <QPainter>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -90,6 +91,7 @@ private slots:
     void swatchesAndSpinBoxesStoreTheColour();
     void valueBoxFollowsTheThumb();
     void pickerWindowsPostOneDragEnd();
+    void previewComposesLikeThePainter();
 
 private:
     std::unique_ptr<CLightDlg> MakePage(const fs::path& skin, QWidget* parent = nullptr);
@@ -451,6 +453,45 @@ void LightPageTest::pickerWindowsPostOneDragEnd() {
     QCOMPARE(parent.ended, 1);
     QVERIFY(parent.changed >= 1);
     QCOMPARE(well->Colour(), selector->Colour());
+}
+
+void LightPageTest::previewComposesLikeThePainter() {
+    P().lightMode = 8;
+    QWidget host;
+    auto page = MakePage(CORVANE_SKIN_DIR, &host);
+    host.show();
+    page->TickPreview();
+    page->TickPreview();  // zone 2 lit, the others transparent
+    LightPreviewView* view = page->PreviewView();
+    QImage background;
+    QVERIFY(
+        background.load(QString::fromUtf8(CORVANE_SKIN_DIR) + QStringLiteral("light_normal.bmp")));
+    QImage mouse;
+    QVERIFY(mouse.load(QString::fromUtf8(CORVANE_SKIN_DIR) + QStringLiteral("Mouse.png")));
+    QImage expected(view->size(), QImage::Format_ARGB32_Premultiplied);
+    {
+        QPainter p(&expected);
+        p.translate(-view->pos());
+        p.drawImage(view->pos(), background, view->geometry());
+        for (int z = 0; z < kZoneCount; ++z) {
+            const PageRect& r = kZoneRects[static_cast<std::size_t>(z)];
+            if (!page->Zones().Drawn(z).isNull()) {
+                p.drawImage(QPoint(r.x, r.y), page->Zones().Drawn(z));
+            }
+        }
+        p.drawImage(view->PreviewRect().topLeft(), mouse);
+    }
+    const QImage shown = view->Render();
+    int worst = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            const QRgb a = shown.pixel(x, y);
+            const QRgb b = expected.pixel(x, y);
+            worst = std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                              std::abs(qBlue(a) - qBlue(b))});
+        }
+    }
+    QVERIFY2(worst <= 2, qPrintable(QString::number(worst)));
 }
 
 QTEST_MAIN(LightPageTest)

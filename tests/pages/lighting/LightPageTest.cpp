@@ -200,6 +200,16 @@ void LightPageTest::textsFitTheirRectangles() {
         QVERIFY2(need.width() <= t.rect.Width(), qPrintable(QString::number(t.string)));
         QVERIFY2(need.height() <= t.rect.Height(), qPrintable(QString::number(t.string)));
     }
+    // The moving value box: 25 x 15, size 13.
+    for (int param : {1, 20, 30}) {
+        TextStyle v;
+        v.text = QString::fromStdString(ParamText(param)).toStdU16String();
+        v.format = 0x25;
+        v.rect = {0, 0, 25, 15};
+        const PreparedText p = PrepareSkinText(v, 13);
+        QVERIFY2(QFontMetrics(p.font).horizontalAdvance(p.shown) <= 25, qPrintable(p.shown));
+        QCOMPARE(p.shown, QString::fromStdString(ParamText(param)));
+    }
     for (int mode : {0, 1, 2, 3, 4, 7, 8}) {
         int width = 0;
         MeasureTextWidth(ToQString(strings_.Get(CaptionStringOf(mode))), width);

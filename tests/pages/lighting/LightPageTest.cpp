@@ -167,8 +167,10 @@ void LightPageTest::everyControlHasAName() {
     QWidget host;
     auto page = MakePage(CORVANE_SKIN_DIR, &host);
     host.show();
-    for (QWidget* w : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        QVERIFY2(!w->accessibleName().isEmpty(), w->metaObject()->className());
+    for (QWidget* w : page->findChildren<QWidget*>()) {
+        if (w->isVisibleTo(page.get()) && !qobject_cast<CPHSlider*>(w)) {  // a thumb is its track
+            QVERIFY2(!w->accessibleName().isEmpty(), w->metaObject()->className());
+        }
     }
     QCOMPARE(page->SourceButton(0)->accessibleName(), QStringLiteral("Custom"));
     QCOMPARE(page->Swatch(2)->accessibleName(), QStringLiteral("Preset colour 3"));

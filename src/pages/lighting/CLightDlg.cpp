@@ -124,6 +124,11 @@ void CLightDlg::CreateControls() {
         s->SetOwner(this);
         s->SetTag(kRedSpinId + i);
         name(s, 4 + i);
+        // The number box and its two buttons are controls of their own for a screen reader.
+        const std::u16string what = skin_->Entry(4 + i).text;
+        s->NumberBox()->setAccessibleName(ToQString(what));
+        s->UpButton()->SetTooltip(what + u", up", false);
+        s->DownButton()->SetTooltip(what + u", down", false);
         SwallowKeysOf(s->NumberBox());
         spins_[static_cast<std::size_t>(i)] = s;
     }

@@ -1,6 +1,7 @@
 // The preview's own small window over the page: the page's background under it, the five
-// zones, then the mouse picture. Each animation frame repaints only this window, not the
-// page.
+// zones, then the mouse picture. Only the zones change from frame to frame, so the part of
+// the preview where they lie is composed here into one picture (background under, mouse
+// over, both cut once) and that picture alone is repainted.
 #pragma once
 
 #include <QImage>
@@ -19,7 +20,7 @@ public:
 
     const QImage& MousePicture() const { return mouse_; }
     QRect PreviewRect() const { return preview_; }
-    // Repaints the part where the zones lie.
+    // Composes the zones' part again from the zone pictures and repaints it.
     void UpdateZones();
     // The page as shown here, for tests and screenshots.
     QImage Render() const;
@@ -28,11 +29,16 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
-    void Draw(QPainter& p) const;
+    void Draw(QPainter& p, bool zonesOnly) const;
+    void Compose();
 
     const QImage* background_;
     const ZonePictures* zones_;
     QRect preview_;
-    QImage mouse_;
-    QRegion zoneArea_;
+    QImage mouse_;      // premultiplied, the preview's size
+    QRect zoneBounds_;  // page coordinates
+    QRegion zoneArea_;  // page coordinates
+    QImage under_;      // background under zoneBounds_
+    QImage over_;       // mouse picture over zoneBounds_
+    QImage composed_;   // what zoneBounds_ shows now
 };

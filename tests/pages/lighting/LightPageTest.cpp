@@ -1,5 +1,6 @@
 // The lighting page on the real skin, without a display.
 #include <QApplication>
+#include <QPainter>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -90,6 +91,7 @@ private slots:
     void swatchesAndSpinBoxesStoreTheColour();
     void valueBoxFollowsTheThumb();
     void pickerWindowsPostOneDragEnd();
+    void previewComposesLikeThePainter();
 
 private:
     std::unique_ptr<CLightDlg> MakePage(const fs::path& skin, QWidget* parent = nullptr);
@@ -165,8 +167,10 @@ void LightPageTest::everyControlHasAName() {
     QWidget host;
     auto page = MakePage(CORVANE_SKIN_DIR, &host);
     host.show();
-    for (QWidget* w : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        QVERIFY2(!w->accessibleName().isEmpty(), w->metaObject()->className());
+    for (QWidget* w : page->findChildren<QWidget*>()) {
+        if (w->isVisibleTo(page.get()) && !qobject_cast<CPHSlider*>(w)) {  // a thumb is its track
+            QVERIFY2(!w->accessibleName().isEmpty(), w->metaObject()->className());
+        }
     }
     QCOMPARE(page->SourceButton(0)->accessibleName(), QStringLiteral("Custom"));
     QCOMPARE(page->Swatch(2)->accessibleName(), QStringLiteral("Preset colour 3"));
@@ -197,6 +201,16 @@ void LightPageTest::textsFitTheirRectangles() {
         const QRect need = m.boundingRect(QRect(0, 0, t.rect.Width(), 1000), p.flags, p.shown);
         QVERIFY2(need.width() <= t.rect.Width(), qPrintable(QString::number(t.string)));
         QVERIFY2(need.height() <= t.rect.Height(), qPrintable(QString::number(t.string)));
+    }
+    // The moving value box: 25 x 15, size 13.
+    for (int param : {1, 20, 30}) {
+        TextStyle v;
+        v.text = QString::fromStdString(ParamText(param)).toStdU16String();
+        v.format = 0x25;
+        v.rect = {0, 0, 25, 15};
+        const PreparedText p = PrepareSkinText(v, 13);
+        QVERIFY2(QFontMetrics(p.font).horizontalAdvance(p.shown) <= 25, qPrintable(p.shown));
+        QCOMPARE(p.shown, QString::fromStdString(ParamText(param)));
     }
     for (int mode : {0, 1, 2, 3, 4, 7, 8}) {
         int width = 0;
@@ -451,6 +465,45 @@ void LightPageTest::pickerWindowsPostOneDragEnd() {
     QCOMPARE(parent.ended, 1);
     QVERIFY(parent.changed >= 1);
     QCOMPARE(well->Colour(), selector->Colour());
+}
+
+void LightPageTest::previewComposesLikeThePainter() {
+    P().lightMode = 8;
+    QWidget host;
+    auto page = MakePage(CORVANE_SKIN_DIR, &host);
+    host.show();
+    page->TickPreview();
+    page->TickPreview();  // zone 2 lit, the others transparent
+    LightPreviewView* view = page->PreviewView();
+    QImage background;
+    QVERIFY(
+        background.load(QString::fromUtf8(CORVANE_SKIN_DIR) + QStringLiteral("light_normal.bmp")));
+    QImage mouse;
+    QVERIFY(mouse.load(QString::fromUtf8(CORVANE_SKIN_DIR) + QStringLiteral("Mouse.png")));
+    QImage expected(view->size(), QImage::Format_ARGB32_Premultiplied);
+    {
+        QPainter p(&expected);
+        p.translate(-view->pos());
+        p.drawImage(view->pos(), background, view->geometry());
+        for (int z = 0; z < kZoneCount; ++z) {
+            const PageRect& r = kZoneRects[static_cast<std::size_t>(z)];
+            if (!page->Zones().Drawn(z).isNull()) {
+                p.drawImage(QPoint(r.x, r.y), page->Zones().Drawn(z));
+            }
+        }
+        p.drawImage(view->PreviewRect().topLeft(), mouse);
+    }
+    const QImage shown = view->Render();
+    int worst = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            const QRgb a = shown.pixel(x, y);
+            const QRgb b = expected.pixel(x, y);
+            worst = std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                              std::abs(qBlue(a) - qBlue(b))});
+        }
+    }
+    QVERIFY2(worst <= 2, qPrintable(QString::number(worst)));
 }
 
 QTEST_MAIN(LightPageTest)

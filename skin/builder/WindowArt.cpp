@@ -162,8 +162,10 @@ QImage DrawMask(const Window& w) {
     return mask;
 }
 
-QImage DrawScreen(const Window& w, State s) {
-    QImage img(w.width, w.height, QImage::Format_RGB32);
+QImage DrawScreen(const Window& w, State s, int scale) {
+    // Drawn in window coordinates whatever the scale: the picture's ratio scales the painter.
+    QImage img(w.width * scale, w.height * scale, QImage::Format_RGB32);
+    img.setDevicePixelRatio(scale);
     img.fill(colour::kBase);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);

@@ -61,10 +61,12 @@ void DrawWordmark(QPainter& p) {
     f.setLetterSpacing(QFont::AbsoluteSpacing, 4);
     p.setFont(f);
     p.setPen(QColor(232, 238, 244));
-    p.drawText(QRectF(64, 10, 200, 36), Qt::AlignVCenter | Qt::AlignLeft, "CORVANE");
-    p.setFont(ArtFont(10, false));
-    p.setPen(QColor(31, 143, 230));
-    p.drawText(QRectF(66, 34, 200, 16), Qt::AlignLeft | Qt::AlignTop, "GAMING  MOUSE");
+    p.drawText(QRectF(64, 7, 200, 26), Qt::AlignVCenter | Qt::AlignLeft, "CORVANE");
+    QFont sub = ArtFont(10, false);
+    sub.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
+    p.setFont(sub);
+    p.setPen(colour::kAccentText);
+    p.drawText(QRectF(65, 33, 200, 14), Qt::AlignLeft | Qt::AlignTop, "GAMING  MOUSE");
     p.restore();
 }
 

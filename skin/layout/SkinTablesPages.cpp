@@ -47,10 +47,12 @@ Window ButtonPage() {
         const int y = 44 + row * 64;
         const std::string l = std::to_string(kLeft[row]);
         const std::string r = std::to_string(kRight[row]);
-        w.controls.push_back(C(kLeft[row], ("Button" + l).c_str(), {30, y, 220, 34}, Kind::Assign,
-                               ("Function of button " + l).c_str()));
-        w.controls.push_back(C(kRight[row], ("Button" + r).c_str(), {650, y, 220, 34}, Kind::Assign,
-                               ("Function of button " + r).c_str()));
+        w.controls.push_back(Tagged(C(kLeft[row], ("Button" + l).c_str(), {30, y, 220, 34},
+                                      Kind::Assign, ("Function of button " + l).c_str()),
+                                    kLeft[row]));
+        w.controls.push_back(Tagged(C(kRight[row], ("Button" + r).c_str(), {650, y, 220, 34},
+                                      Kind::Assign, ("Function of button " + r).c_str()),
+                                    kRight[row]));
     }
     w.controls.push_back(
         C(20, "HandOption0", {296, 462, 150, 30}, Kind::Option, "Button layout for the left hand"));
@@ -68,7 +70,7 @@ Window ButtonPage() {
 
 Window SensitivityPage() {
     Window w{"skin_sensitivity", "sensitivity", kPageW, kPageH, Chrome::Page, {}, {}, {}, {}};
-    w.panels = {{{20, 20, 860, 176}}, {{20, 212, 380, 290}}, {{440, 200, 440, 302}}};
+    w.panels = {{{20, 20, 860, 176}}, {{20, 200, 400, 302}}, {{440, 200, 440, 302}}};
     w.controls = {
         C(8, "LevelLight", {772, 64, 72, 30}, Kind::Led, "Level light"),
         C(9, "Sensor", {40, 40, 136, 136}, Kind::Logo, "Optical sensor"),

@@ -130,12 +130,16 @@ void DrawExtras(QPainter& p, const Window& w) {
     } else if (w.layout == "skin_sensitivity") {
         DrawSensitivityHero(p, w);
     } else if (w.layout == "skin_macro_manager") {
-        // Where the insert panel opens; empty until then.
+        // Where the insert panel opens: a quiet recess, nothing to click until then.
         p.save();
         p.setRenderHint(QPainter::Antialiasing, true);
-        p.setPen(QPen(QColor(58, 67, 78), 1, Qt::DashLine));
-        p.drawRoundedRect(QRectF(534.5, 196.5, 331, 239), 10, 10);
-        DrawGlyph(p, Glyph::Plus, QRectF(684, 300, 32, 32), QColor(58, 67, 78));
+        const QPainterPath well = Rounded(QRectF(534.5, 196.5, 331, 239), 10);
+        QLinearGradient g(0, 196, 0, 436);
+        g.setColorAt(0, QColor(13, 16, 20));
+        g.setColorAt(1, QColor(17, 20, 24));
+        p.fillPath(well, g);
+        p.setPen(QPen(QColor(30, 35, 41), 1));
+        p.drawPath(well);
         p.restore();
     }
 }

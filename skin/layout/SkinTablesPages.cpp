@@ -112,8 +112,8 @@ Window LightingPage() {
     w.panels = {{{20, 20, 390, 490}},
                 {{430, 20, 436, 70}},
                 {{kLightDisabled.x - 6, kLightDisabled.y - 6, kLightDisabled.w + 12,
-                  kLightDisabled.h + 12}},
-                {{422, 326, 458, 184}, true, kLightPanelColour}};
+                  kLightDisabled.h + 9}},
+                {{kLightDisabled.x - 6, 326, kLightDisabled.w + 12, 184}, true, kLightPanelColour}};
     w.controls = {
         C(1, "ColourField", {440, 138, 170, 170}, Kind::ColourField, "Pick a colour"),
         C(2, "ColourBar", {618, 138, 20, 170}, Kind::ColourBar, "Hue"),
@@ -121,7 +121,7 @@ Window LightingPage() {
         C(4, "Red", {800, 134, 60, 24}, Kind::Spin, "Red 0 to 255"),
         C(5, "Green", {800, 164, 60, 24}, Kind::Spin, "Green 0 to 255"),
         C(6, "Blue", {800, 194, 60, 24}, Kind::Spin, "Blue 0 to 255"),
-        C(7, "Effect", {490, 328, 180, 30}, Kind::DropDown, "Choose the light effect"),
+        C(7, "Effect", {490, 332, 180, 26}, Kind::DropDown, "Choose the light effect"),
         Thumb(C(8, "Brightness", {435, 396, 270, 24}, Kind::Slider, "Brightness"),
               "slider_arrow_rect.bmp"),
         Thumb(C(9, "Speed", {435, 470, 270, 24}, Kind::Slider, "Effect speed"),

@@ -103,8 +103,7 @@ void PaintThumb(QPainter& p, ThumbShape shape) {
     } else {
         // A pointer whose tip touches the groove from its side of the track.
         const bool down = shape == ThumbShape::Down;
-        const qreal tip = down ? h - 1 : 1, back = down ? 1 : h - 1,
-                    shoulder = down ? 13 : h - 13;
+        const qreal tip = down ? h - 1 : 1, back = down ? 1 : h - 1, shoulder = down ? 13 : h - 13;
         path.moveTo(2, back);
         path.lineTo(w - 2, back);
         path.lineTo(w - 2, shoulder);
@@ -117,10 +116,7 @@ void PaintThumb(QPainter& p, ThumbShape shape) {
     p.drawPath(path);
     p.setPen(QPen(QColor(4, 40, 70), 1));
     for (int i = -1; i <= 1; ++i) {
-        const qreal y = (shape == ThumbShape::Down ? 8
-                         : shape == ThumbShape::Up ? 14
-                                                   : 11) +
-                        i * 3;
+        const qreal y = (shape == ThumbShape::Down ? 8 : shape == ThumbShape::Up ? 14 : 11) + i * 3;
         p.drawLine(QPointF(4.5, y + 0.5), QPointF(w - 4.5, y + 0.5));
     }
 }

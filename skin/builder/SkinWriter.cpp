@@ -71,9 +71,10 @@ bool WriteWindow(const Window& w, const QString& folder) {
 bool WriteFixed(const QString& folder) {
     const QString f = folder + "/";
     bool ok = Save(DrawListMask(), f + "list_mask.bmp");
-    const std::pair<ThumbShape, const char*> thumbs[] = {{ThumbShape::Up, "slider_arrow_up.bmp"},
-                                                         {ThumbShape::Down, "slider_arrow_down.bmp"},
-                                                         {ThumbShape::Rect, "slider_arrow_rect.bmp"}};
+    const std::pair<ThumbShape, const char*> thumbs[] = {
+        {ThumbShape::Up, "slider_arrow_up.bmp"},
+        {ThumbShape::Down, "slider_arrow_down.bmp"},
+        {ThumbShape::Rect, "slider_arrow_rect.bmp"}};
     for (const auto& [shape, name] : thumbs) {
         ok = Save(DrawThumb(shape), f + name) && ok;
         ok = Save(DrawThumbTwin(shape), TwinOf(f + name)) && ok;

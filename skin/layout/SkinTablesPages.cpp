@@ -109,11 +109,11 @@ Window LightingPage() {
     Window w{"skin_light", "light", kPageW, kPageH, Chrome::Page, {}, {}, {}, {}};
     // The lower right panel is the colour the page paints over hidden slider labels, so
     // those patches cannot be seen.
-    w.panels = {{{20, 20, 390, 490}},
-                {{430, 20, 436, 70}},
-                {{kLightDisabled.x - 6, kLightDisabled.y - 6, kLightDisabled.w + 12,
-                  kLightDisabled.h + 9}},
-                {{kLightDisabled.x - 6, 326, kLightDisabled.w + 12, 184}, true, kLightPanelColour}};
+    w.panels = {
+        {{20, 20, 390, 490}},
+        {{430, 20, 436, 70}},
+        {{kLightDisabled.x - 6, kLightDisabled.y - 6, kLightDisabled.w + 12, kLightDisabled.h + 9}},
+        {{kLightDisabled.x - 6, 326, kLightDisabled.w + 12, 184}, true, kLightPanelColour}};
     w.controls = {
         C(1, "ColourField", {440, 138, 170, 170}, Kind::ColourField, "Pick a colour"),
         C(2, "ColourBar", {618, 138, 20, 170}, Kind::ColourBar, "Hue"),

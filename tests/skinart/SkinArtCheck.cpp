@@ -28,8 +28,7 @@ QImage Load(const QString& relative) {
 }
 
 QString ScreenFile(const SkinIni& ini, const char* key) {
-    return QString::fromStdU16String(
-        ini.Value(u"Screen", QString(key).toLower().toStdU16String()));
+    return QString::fromStdU16String(ini.Value(u"Screen", QString(key).toLower().toStdU16String()));
 }
 
 QImage Screen(const SkinIni& ini, const char* key) {

@@ -21,11 +21,13 @@ void DrawPanel(QPainter& p, const Panel& panel) {
     const QRectF r = ToQ(panel.rect);
     p.save();
     if (panel.flat) {
-        // The window paints this colour over parts of the panel; any shading would show.
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.fillRect(r, QColor::fromRgb(panel.flatColour));
+        // The window paints this colour over parts of the panel; any shading would show, so
+        // the inside is one colour and only the rim looks like the other panels.
+        p.setRenderHint(QPainter::Antialiasing, true);
+        const QPainterPath body = Rounded(r.adjusted(0.5, 0.5, -0.5, -0.5), 10);
+        p.fillPath(body, QColor::fromRgb(panel.flatColour));
         p.setPen(QPen(colour::kEdge, 1));
-        p.drawRect(r.adjusted(0.5, 0.5, -0.5, -0.5));
+        p.drawPath(body);
         p.restore();
         return;
     }

@@ -19,6 +19,8 @@ namespace colour {
 inline const QColor kAccent(1, 81, 142);
 inline const QColor kAccentBright(31, 143, 230);
 inline const QColor kAccentSoft(74, 170, 245);
+// The accent's hue made light enough to read as text on the dark ground.
+inline const QColor kAccentText(104, 176, 232);
 inline const QColor kBase(11, 13, 16);
 inline const QColor kBaseTop(22, 26, 31);
 inline const QColor kPanelTop(25, 30, 36);

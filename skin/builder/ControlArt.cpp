@@ -110,14 +110,14 @@ void DrawOption(QPainter& p, const Control& c, State s) {
         return;
     }
     // The caption starts 20 to the right; the box sits in front of it.
-    DrawIndicator(p, QRectF(r.left() + 2, r.center().y() - 7, 14, 14), s, false);
+    DrawIndicator(p, QRectF(r.left(), r.center().y() - 6.5, 13, 13), s, false);
     if (s == State::Over || s == State::Down) {
         p.save();
         p.setRenderHint(QPainter::Antialiasing, true);
         QLinearGradient under(r.left() + 20, 0, r.right(), 0);
         under.setColorAt(0, QColor(31, 143, 230, s == State::Down ? 60 : 36));
         under.setColorAt(1, QColor(31, 143, 230, 0));
-        p.fillPath(Rounded(r.adjusted(18, 1, 0, -1), 4), under);
+        p.fillPath(Rounded(r.adjusted(16, 1, 0, -1), 4), under);
         p.restore();
     }
 }

@@ -3,6 +3,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
+#include <algorithm>
 
 namespace art {
 
@@ -97,6 +98,14 @@ void DrawAssign(QPainter& p, const Control& c, State s) {
                           : s == State::Normal ? colour::kAccent
                                                : colour::kAccentBright;
     p.fillPath(Rounded(QRectF(r.left() + 4, r.top() + 7, 3, r.height() - 14), 1.5), stripe);
+    // The button's number, matching the marker on the mouse; small, so a centred caption
+    // keeps its room.
+    if (c.colour != 0) {
+        p.setFont(ArtFont(10, true));
+        p.setPen(s == State::Disable ? colour::kGlyphDim : colour::kGlyph);
+        p.drawText(QRectF(r.left() + 9, r.top(), 16, r.height()), Qt::AlignCenter,
+                   QString::number(c.colour));
+    }
     p.restore();
 }
 
@@ -104,23 +113,28 @@ void DrawLed(QPainter& p, const Control& c, State s) {
     const QRectF r = ToQ(c.rect).adjusted(2, 2, -2, -2);
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
-    const QPainterPath track = Rounded(r, r.height() / 2);
     const bool on = s == State::Down;
-    if (s == State::Over || on) {
-        DrawGlow(p, track, colour::kAccentBright, 3);
+    const QPainterPath bezel = Rounded(r, 6);
+    p.fillPath(bezel, QColor(10, 12, 15));
+    p.setPen(QPen(s == State::Over ? colour::kAccentBright : colour::kEdgeLight, 1));
+    p.drawPath(bezel);
+    // Five lamps in a row, as the mouse shows its level: lit together when on.
+    const qreal d = std::min<qreal>(8, r.height() - 12);
+    const qreal pitch = (r.width() - 12) / 5;
+    for (int i = 0; i < 5; ++i) {
+        const QPointF centre(r.left() + 6 + pitch * (i + 0.5), r.center().y());
+        QPainterPath lamp;
+        lamp.addEllipse(centre, d / 2, d / 2);
+        if (on) {
+            DrawGlow(p, lamp, colour::kAccentBright, 3);
+        }
+        QRadialGradient g(centre - QPointF(d / 6, d / 6), d / 2);
+        g.setColorAt(0, on ? QColor(210, 238, 255) : QColor(58, 64, 72));
+        g.setColorAt(1, on ? colour::kAccentBright : QColor(26, 30, 35));
+        p.setPen(Qt::NoPen);
+        p.setBrush(s == State::Disable ? QBrush(QColor(30, 33, 38)) : QBrush(g));
+        p.drawEllipse(centre, d / 2, d / 2);
     }
-    p.fillPath(track, on ? colour::kAccent : QColor(10, 12, 15));
-    p.setPen(QPen(
-        s == State::Normal || s == State::Disable ? colour::kEdgeLight : colour::kAccentBright, 1));
-    p.drawPath(track);
-    const qreal d = r.height() - 6;
-    const QPointF knob(on ? r.right() - 3 - d / 2 : r.left() + 3 + d / 2, r.center().y());
-    QRadialGradient g(knob, d / 2);
-    g.setColorAt(0, on ? QColor(200, 235, 255) : QColor(120, 130, 140));
-    g.setColorAt(1, on ? colour::kAccentBright : QColor(60, 66, 74));
-    p.setPen(Qt::NoPen);
-    p.setBrush(s == State::Disable ? QBrush(QColor(40, 44, 50)) : QBrush(g));
-    p.drawEllipse(knob, d / 2, d / 2);
     p.restore();
 }
 

@@ -90,39 +90,55 @@ void ScrollCell(QPainter& p, int col, int row) {
     }
 }
 
+QSize ThumbSize(ThumbShape shape) {
+    return QSize(shape == ThumbShape::Rect ? 13 : 17, 22);
+}
+
+void PaintThumb(QPainter& p, ThumbShape shape) {
+    const int w = ThumbSize(shape).width();
+    const int h = ThumbSize(shape).height();
+    QPainterPath path;
+    if (shape == ThumbShape::Rect) {
+        path.addRoundedRect(QRectF(1, 1, w - 2, h - 2), 3, 3);
+    } else {
+        // A pointer whose tip touches the groove from its side of the track.
+        const bool down = shape == ThumbShape::Down;
+        const qreal tip = down ? h - 1 : 1, back = down ? 1 : h - 1, shoulder = down ? 13 : h - 13;
+        path.moveTo(2, back);
+        path.lineTo(w - 2, back);
+        path.lineTo(w - 2, shoulder);
+        path.lineTo(w / 2.0, tip);
+        path.lineTo(2, shoulder);
+        path.closeSubpath();
+    }
+    p.fillPath(path, ThumbGradient(w));
+    p.setPen(QPen(QColor(190, 228, 255), 1));
+    p.drawPath(path);
+    p.setPen(QPen(QColor(4, 40, 70), 1));
+    for (int i = -1; i <= 1; ++i) {
+        const qreal y = (shape == ThumbShape::Down ? 8 : shape == ThumbShape::Up ? 14 : 11) + i * 3;
+        p.drawLine(QPointF(4.5, y + 0.5), QPointF(w - 4.5, y + 0.5));
+    }
+}
+
 }  // namespace
 
 QImage DrawThumb(ThumbShape shape) {
-    const int w = shape == ThumbShape::Rect ? 13 : 17;
-    const int h = 22;
-    return OnKeyColour(w, h, QColor::fromRgb(kThumbKey), QColor(20, 24, 29), [&](QPainter& p) {
-        QPainterPath path;
-        if (shape == ThumbShape::Rect) {
-            path.addRoundedRect(QRectF(1, 1, w - 2, h - 2), 3, 3);
-        } else {
-            // A pointer whose tip touches the groove from its side of the track.
-            const bool down = shape == ThumbShape::Down;
-            const qreal tip = down ? h - 1 : 1, back = down ? 1 : h - 1,
-                        shoulder = down ? 13 : h - 13;
-            path.moveTo(2, back);
-            path.lineTo(w - 2, back);
-            path.lineTo(w - 2, shoulder);
-            path.lineTo(w / 2.0, tip);
-            path.lineTo(2, shoulder);
-            path.closeSubpath();
-        }
-        p.fillPath(path, ThumbGradient(w));
-        p.setPen(QPen(QColor(190, 228, 255), 1));
-        p.drawPath(path);
-        p.setPen(QPen(QColor(4, 40, 70), 1));
-        for (int i = -1; i <= 1; ++i) {
-            const qreal y = (shape == ThumbShape::Down ? 8
-                             : shape == ThumbShape::Up ? 14
-                                                       : 11) +
-                            i * 3;
-            p.drawLine(QPointF(4.5, y + 0.5), QPointF(w - 4.5, y + 0.5));
-        }
-    });
+    const QSize size = ThumbSize(shape);
+    return OnKeyColour(size.width(), size.height(), QColor::fromRgb(kThumbKey), QColor(20, 24, 29),
+                       [&](QPainter& p) { PaintThumb(p, shape); });
+}
+
+QImage DrawThumbTwin(ThumbShape shape) {
+    const QSize size = ThumbSize(shape);
+    QImage img(size * 2, QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(2);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    PaintThumb(p, shape);
+    p.end();
+    return img.convertToFormat(QImage::Format_ARGB32);
 }
 
 QImage DrawListMask() {

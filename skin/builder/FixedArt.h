@@ -8,6 +8,9 @@ namespace art {
 enum class ThumbShape { Rect, Up, Down };
 // A slider thumb on the key colour, which its window leaves out of the thumb's shape.
 QImage DrawThumb(ThumbShape shape);
+// The same thumb at twice the pixels with anti-aliased, transparent edges, for screens of
+// ratio 2.
+QImage DrawThumbTwin(ThumbShape shape);
 
 QImage DrawListMask();
 // Shown over the colour controls when the effect chooses its own colours.

@@ -120,6 +120,16 @@ void DrawButtonPageMouse(QPainter& p, const Window& page) {
         QPainterPath line;
         line.moveTo(start);
         line.lineTo(elbow);
+        if (b == 3) {
+            // Marker 3 lies above and right of marker 1 while its row lies below row 1: the
+            // line runs under marker 1 and rises beside it, so the two never cross.
+            const QRectF m1 = ToQ(page.Find(31)->rect);
+            const qreal under = m1.bottom() + 8;
+            const qreal beside = (m1.right() + m.left()) / 2;
+            line.lineTo(elbow.x() + (under - elbow.y()), under);
+            line.lineTo(beside, under);
+            line.lineTo(beside, m.center().y());
+        }
         line.lineTo(end);
         p.setPen(QPen(QColor(31, 143, 230, 110), 1.2));
         p.setBrush(Qt::NoBrush);

@@ -2,9 +2,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
 #include <cstdio>
+#include <utility>
 
 #include "FixedArt.h"
 #include "MouseArt.h"
@@ -48,13 +50,20 @@ bool WriteLayout(const Window& w, const QString& folder) {
     return true;
 }
 
+// Where the windows look for a picture's 2x twin: "name.ext" has "name@2x.png".
+QString TwinOf(const QString& path) {
+    const QFileInfo info(path);
+    return info.path() + "/" + info.completeBaseName() + "@2x.png";
+}
+
 bool WriteWindow(const Window& w, const QString& folder) {
     bool ok = WriteLayout(w, folder);
+    // The mask has no twin: window shapes are in logical pixels.
     ok = Save(DrawMask(w), folder + "/" + QString::fromStdString(w.ScreenFile(0))) && ok;
     for (int s = 0; s < 4; ++s) {
-        ok = Save(DrawScreen(w, State(s)),
-                  folder + "/" + QString::fromStdString(w.ScreenFile(s + 1))) &&
-             ok;
+        const QString file = folder + "/" + QString::fromStdString(w.ScreenFile(s + 1));
+        ok = Save(DrawScreen(w, State(s)), file) && ok;
+        ok = Save(DrawScreen(w, State(s), 2), TwinOf(file)) && ok;
     }
     return ok;
 }
@@ -62,9 +71,14 @@ bool WriteWindow(const Window& w, const QString& folder) {
 bool WriteFixed(const QString& folder) {
     const QString f = folder + "/";
     bool ok = Save(DrawListMask(), f + "list_mask.bmp");
-    ok = Save(DrawThumb(ThumbShape::Up), f + "slider_arrow_up.bmp") && ok;
-    ok = Save(DrawThumb(ThumbShape::Down), f + "slider_arrow_down.bmp") && ok;
-    ok = Save(DrawThumb(ThumbShape::Rect), f + "slider_arrow_rect.bmp") && ok;
+    const std::pair<ThumbShape, const char*> thumbs[] = {
+        {ThumbShape::Up, "slider_arrow_up.bmp"},
+        {ThumbShape::Down, "slider_arrow_down.bmp"},
+        {ThumbShape::Rect, "slider_arrow_rect.bmp"}};
+    for (const auto& [shape, name] : thumbs) {
+        ok = Save(DrawThumb(shape), f + name) && ok;
+        ok = Save(DrawThumbTwin(shape), TwinOf(f + name)) && ok;
+    }
     ok = Save(DrawPreviewMouse(WindowNamed("skin_light").Find(29)->rect), f + "Mouse.png") && ok;
     ok = Save(DrawLightDisabled(), f + "light_dis.jpg", 92) && ok;
     for (int z = 0; z < 5; ++z) {

@@ -61,10 +61,12 @@ void DrawWordmark(QPainter& p) {
     f.setLetterSpacing(QFont::AbsoluteSpacing, 4);
     p.setFont(f);
     p.setPen(QColor(232, 238, 244));
-    p.drawText(QRectF(64, 10, 200, 36), Qt::AlignVCenter | Qt::AlignLeft, "CORVANE");
-    p.setFont(ArtFont(10, false));
-    p.setPen(QColor(31, 143, 230));
-    p.drawText(QRectF(66, 34, 200, 16), Qt::AlignLeft | Qt::AlignTop, "GAMING  MOUSE");
+    p.drawText(QRectF(64, 7, 200, 26), Qt::AlignVCenter | Qt::AlignLeft, "CORVANE");
+    QFont sub = ArtFont(10, false);
+    sub.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
+    p.setFont(sub);
+    p.setPen(colour::kAccentText);
+    p.drawText(QRectF(65, 33, 200, 14), Qt::AlignLeft | Qt::AlignTop, "GAMING  MOUSE");
     p.restore();
 }
 
@@ -128,12 +130,16 @@ void DrawExtras(QPainter& p, const Window& w) {
     } else if (w.layout == "skin_sensitivity") {
         DrawSensitivityHero(p, w);
     } else if (w.layout == "skin_macro_manager") {
-        // Where the insert panel opens; empty until then.
+        // Where the insert panel opens: a quiet recess, nothing to click until then.
         p.save();
         p.setRenderHint(QPainter::Antialiasing, true);
-        p.setPen(QPen(QColor(58, 67, 78), 1, Qt::DashLine));
-        p.drawRoundedRect(QRectF(534.5, 196.5, 331, 239), 10, 10);
-        DrawGlyph(p, Glyph::Plus, QRectF(684, 300, 32, 32), QColor(58, 67, 78));
+        const QPainterPath well = Rounded(QRectF(534.5, 196.5, 331, 239), 10);
+        QLinearGradient g(0, 196, 0, 436);
+        g.setColorAt(0, QColor(13, 16, 20));
+        g.setColorAt(1, QColor(17, 20, 24));
+        p.fillPath(well, g);
+        p.setPen(QPen(QColor(30, 35, 41), 1));
+        p.drawPath(well);
         p.restore();
     }
 }
@@ -162,8 +168,10 @@ QImage DrawMask(const Window& w) {
     return mask;
 }
 
-QImage DrawScreen(const Window& w, State s) {
-    QImage img(w.width, w.height, QImage::Format_RGB32);
+QImage DrawScreen(const Window& w, State s, int scale) {
+    // Drawn in window coordinates whatever the scale: the picture's ratio scales the painter.
+    QImage img(w.width * scale, w.height * scale, QImage::Format_RGB32);
+    img.setDevicePixelRatio(scale);
     img.fill(colour::kBase);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);

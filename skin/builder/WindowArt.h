@@ -10,6 +10,7 @@
 namespace art {
 
 QImage DrawMask(const Window& w);
-QImage DrawScreen(const Window& w, State s);
+// `scale` 2 draws the same screen at twice the pixels, for screens of ratio 2.
+QImage DrawScreen(const Window& w, State s, int scale = 1);
 
 }  // namespace art

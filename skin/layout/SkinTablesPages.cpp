@@ -47,10 +47,12 @@ Window ButtonPage() {
         const int y = 44 + row * 64;
         const std::string l = std::to_string(kLeft[row]);
         const std::string r = std::to_string(kRight[row]);
-        w.controls.push_back(C(kLeft[row], ("Button" + l).c_str(), {30, y, 220, 34}, Kind::Assign,
-                               ("Function of button " + l).c_str()));
-        w.controls.push_back(C(kRight[row], ("Button" + r).c_str(), {650, y, 220, 34}, Kind::Assign,
-                               ("Function of button " + r).c_str()));
+        w.controls.push_back(Tagged(C(kLeft[row], ("Button" + l).c_str(), {30, y, 220, 34},
+                                      Kind::Assign, ("Function of button " + l).c_str()),
+                                    kLeft[row]));
+        w.controls.push_back(Tagged(C(kRight[row], ("Button" + r).c_str(), {650, y, 220, 34},
+                                      Kind::Assign, ("Function of button " + r).c_str()),
+                                    kRight[row]));
     }
     w.controls.push_back(
         C(20, "HandOption0", {296, 462, 150, 30}, Kind::Option, "Button layout for the left hand"));
@@ -68,7 +70,7 @@ Window ButtonPage() {
 
 Window SensitivityPage() {
     Window w{"skin_sensitivity", "sensitivity", kPageW, kPageH, Chrome::Page, {}, {}, {}, {}};
-    w.panels = {{{20, 20, 860, 176}}, {{20, 212, 380, 290}}, {{440, 200, 440, 302}}};
+    w.panels = {{{20, 20, 860, 176}}, {{20, 200, 400, 302}}, {{440, 200, 440, 302}}};
     w.controls = {
         C(8, "LevelLight", {772, 64, 72, 30}, Kind::Led, "Level light"),
         C(9, "Sensor", {40, 40, 136, 136}, Kind::Logo, "Optical sensor"),
@@ -107,11 +109,11 @@ Window LightingPage() {
     Window w{"skin_light", "light", kPageW, kPageH, Chrome::Page, {}, {}, {}, {}};
     // The lower right panel is the colour the page paints over hidden slider labels, so
     // those patches cannot be seen.
-    w.panels = {{{20, 20, 390, 490}},
-                {{430, 20, 436, 70}},
-                {{kLightDisabled.x - 6, kLightDisabled.y - 6, kLightDisabled.w + 12,
-                  kLightDisabled.h + 12}},
-                {{422, 326, 458, 184}, true, kLightPanelColour}};
+    w.panels = {
+        {{20, 20, 390, 490}},
+        {{430, 20, 436, 70}},
+        {{kLightDisabled.x - 6, kLightDisabled.y - 6, kLightDisabled.w + 12, kLightDisabled.h + 9}},
+        {{kLightDisabled.x - 6, 326, kLightDisabled.w + 12, 184}, true, kLightPanelColour}};
     w.controls = {
         C(1, "ColourField", {440, 138, 170, 170}, Kind::ColourField, "Pick a colour"),
         C(2, "ColourBar", {618, 138, 20, 170}, Kind::ColourBar, "Hue"),
@@ -119,7 +121,7 @@ Window LightingPage() {
         C(4, "Red", {800, 134, 60, 24}, Kind::Spin, "Red 0 to 255"),
         C(5, "Green", {800, 164, 60, 24}, Kind::Spin, "Green 0 to 255"),
         C(6, "Blue", {800, 194, 60, 24}, Kind::Spin, "Blue 0 to 255"),
-        C(7, "Effect", {490, 328, 180, 30}, Kind::DropDown, "Choose the light effect"),
+        C(7, "Effect", {490, 332, 180, 26}, Kind::DropDown, "Choose the light effect"),
         Thumb(C(8, "Brightness", {435, 396, 270, 24}, Kind::Slider, "Brightness"),
               "slider_arrow_rect.bmp"),
         Thumb(C(9, "Speed", {435, 470, 270, 24}, Kind::Slider, "Effect speed"),

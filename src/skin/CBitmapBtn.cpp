@@ -123,9 +123,10 @@ std::vector<PreparedText> CBitmapBtn::PreparedTexts() const {
 }
 
 void CBitmapBtn::paintEvent(QPaintEvent*) {
-    QImage frame(size(), QImage::Format_ARGB32_Premultiplied);
+    QImage frame = OffscreenFrame(*this);
     {
         QPainter p(&frame);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
         const QImage& picture = Picture(CurrentPicture());
         if (picture.isNull()) {
             // No skin picture: a flat panel in the theme, so the button can still be found.

@@ -109,11 +109,13 @@ void CExMenu::DrawItem(QPainter& painter, const QRect& rect, bool selected,
     text.text = item != nullptr ? items_.TextOf(CommandOf(item)) : std::u16string();
     text.colour = colours.text;
     text.format = menu_look::kTextFormat;
-    text.rect = {rect.x(), rect.y(), rect.x() + rect.width(), rect.y() + rect.height()};
+    const TextRect whole{rect.x(), rect.y(), rect.x() + rect.width(), rect.y() + rect.height()};
+    text.rect = whole;
+    text.rect.left += menu_look::kTextLeftPad;
     DrawSkinText(text, painter, menu_look::kTextHeight);
 
     if (item != nullptr && item->menu() != nullptr && !arrow_.isNull()) {
-        const MenuPoint at = ArrowOrigin(text.rect);
+        const MenuPoint at = ArrowOrigin(whole);
         painter.drawImage(at.x, at.y, arrow_);
     }
 }

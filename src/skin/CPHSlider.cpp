@@ -38,6 +38,14 @@ bool CPHSlider::Create(const std::filesystem::path& image, QWidget* track, std::
     y_ = movement.top() + (movement.height() - bitmap_.height()) / 2;
     setGeometry(scale_.left, y_, bitmap_.width(), bitmap_.height());
     RegionFromKeyColour(*this, bitmap_);
+    // Above 1x the thumb paints its 2x twin, whose edges are anti-aliased with alpha: the
+    // track then shows through them, so the thumb is no longer opaque. Geometry and shape
+    // stay those of the 1x picture.
+    LoadSkinImage(image, painted_, devicePixelRatioF());
+    if (painted_.isNull() || painted_.devicePixelRatio() == 1.0) {
+        painted_ = bitmap_;
+    }
+    setAttribute(Qt::WA_OpaquePaintEvent, !painted_.hasAlphaChannel());
     enabled_ = true;
     show();
     return true;
@@ -76,11 +84,12 @@ void CPHSlider::Post(std::uint32_t number, std::int32_t value, std::intptr_t lPa
 }
 
 void CPHSlider::paintEvent(QPaintEvent*) {
-    QImage frame(size(), QImage::Format_ARGB32_Premultiplied);
+    QImage frame = OffscreenFrame(*this);
     frame.fill(Qt::transparent);
     {
         QPainter p(&frame);
-        p.drawImage(0, 0, bitmap_);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(QRectF(rect()), painted_);
     }
     QPainter(this).drawImage(0, 0, frame);
 }

@@ -52,6 +52,7 @@ private:
     void MoveTo(int x);
 
     QImage bitmap_;
+    QImage painted_;  // what is painted: bitmap_, or its 2x twin
     SliderScale scale_;
     std::int32_t id_ = 0;
     int y_ = 0;

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "skin/QtScrollTimer.h"
+#include "skin/SkinImage.h"
 
 namespace {
 // Columns of the bitmap for a vertical bar; a horizontal one adds 4.
@@ -243,7 +244,7 @@ void CSkinScrollBar::DrawThumb(QPainter& p, const QRect& target, int row) const 
 }
 
 void CSkinScrollBar::paintEvent(QPaintEvent*) {
-    QImage frame(size(), QImage::Format_ARGB32_Premultiplied);
+    QImage frame = OffscreenFrame(*this);
     frame.fill(Qt::black);
     if (!bitmap_.isNull() && unit_ > 0) {
         QPainter p(&frame);

@@ -16,7 +16,7 @@ int MenuItemWidth(int widestText, int minimum) {
     if (widestText <= 0) {
         return std::max(minimum, 0);
     }
-    return std::max(minimum, widestText + menu_look::kTextRightRoom);
+    return std::max(minimum, menu_look::kTextLeftPad + widestText + menu_look::kTextRightRoom);
 }
 
 MenuPoint ArrowOrigin(const TextRect& item) {

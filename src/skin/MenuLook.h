@@ -21,6 +21,8 @@ inline constexpr int kArrowFromTop = -9;
 // Room kept right of the widest text: the arrow's slot, which also absorbs the drawn font
 // being a little larger than the one the texts are measured with.
 inline constexpr int kTextRightRoom = 19;
+// Room left of the text, as modern menus keep it, so no text starts at the frame.
+inline constexpr int kTextLeftPad = 10;
 inline constexpr int kFrameWidth = 3;
 inline constexpr std::uint32_t kFrameOuter = 0x8E5101;
 inline constexpr std::uint32_t kFrameInner = 0x000000;
@@ -37,8 +39,8 @@ MenuItemColours ItemColours(bool selected, std::uint32_t normalBack, std::uint32
 
 int ItemHeight(int itemBaseHeight);
 
-// The width every item gets: the caller's minimum, or the widest text with the room the
-// arrow needs when that is wider.
+// The width every item gets: the caller's minimum, or the widest text with its left padding
+// and the room the arrow needs when that is wider.
 int MenuItemWidth(int widestText, int minimum);
 
 struct MenuPoint {

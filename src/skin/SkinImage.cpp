@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QImageReader>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "platform/QtText.h"
@@ -58,6 +60,43 @@ QSize LoadSkinImage(const std::filesystem::path& path, QImage& target) {
     return target.isNull() ? QSize(0, 0) : target.size();
 }
 
+std::filesystem::path TwinPath(const std::filesystem::path& path) {
+    std::filesystem::path twin = path;
+    twin.replace_filename(path.stem().native() + std::filesystem::path("@2x.png").native());
+    return twin;
+}
+
+QSize LoadSkinImage(const std::filesystem::path& path, QImage& target, qreal devicePixelRatio) {
+    if (devicePixelRatio > 1.0) {
+        if (const std::optional<QByteArray> bytes = ReadWhole(TwinPath(path))) {
+            QImage twin = Decode(*bytes);
+            // A twin of odd size cannot stand for a 1x picture; the 1x file is taken then.
+            if (!twin.isNull() && twin.width() % 2 == 0 && twin.height() % 2 == 0) {
+                twin.setDevicePixelRatio(2.0);
+                target = twin;
+                return LogicalSize(target);
+            }
+        }
+    }
+    return LoadSkinImage(path, target);
+}
+
+QSize LogicalSize(const QImage& image) {
+    if (image.isNull()) {
+        return QSize(0, 0);
+    }
+    return image.deviceIndependentSize().toSize();
+}
+
+QImage OffscreenFrame(const QWidget& widget) {
+    const qreal ratio = std::max<qreal>(1.0, widget.devicePixelRatioF());
+    const QSize size(static_cast<int>(std::ceil(widget.width() * ratio)),
+                     static_cast<int>(std::ceil(widget.height() * ratio)));
+    QImage frame(size, QImage::Format_ARGB32_Premultiplied);
+    frame.setDevicePixelRatio(ratio);
+    return frame;
+}
+
 std::optional<ImagePlus> LoadImagePlus(const std::filesystem::path& path) {
     std::optional<QImage> image = LoadBitmapPlus(path);
     if (!image) {
@@ -82,7 +121,15 @@ void CutSkinImage(QImage& target, const QImage& source, int left, int top, int r
     if (source.isNull()) {
         return;
     }
-    target = source.copy(QRect(left, top, right - left, bottom - top));
+    const qreal ratio = source.devicePixelRatio();
+    if (ratio == 1.0) {
+        target = source.copy(QRect(left, top, right - left, bottom - top));
+        return;
+    }
+    auto device = [ratio](int v) { return static_cast<int>(std::lround(v * ratio)); };
+    target = source.copy(QRect(device(left), device(top), device(right) - device(left),
+                               device(bottom) - device(top)));
+    target.setDevicePixelRatio(ratio);
 }
 
 std::optional<QRegion> RegionFromMask(const QImage& mask) {

@@ -15,6 +15,20 @@ class QWidget;
 // A missing or unreadable file leaves the target null and gives 0 x 0.
 QSize LoadSkinImage(const std::filesystem::path& path, QImage& target);
 
+// The same for a screen of the given device-pixel ratio: above 1, the picture's twin drawn at
+// twice the size ("name@2x.png" beside "name.ext") is taken when it loads, marked with ratio 2
+// so it paints at the size of the 1x picture. Gives the size in logical pixels, so callers
+// lay out the same at every ratio.
+QSize LoadSkinImage(const std::filesystem::path& path, QImage& target, qreal devicePixelRatio);
+std::filesystem::path TwinPath(const std::filesystem::path& path);
+
+// A picture's size in logical pixels: its pixels divided by its ratio.
+QSize LogicalSize(const QImage& image);
+
+// An off-screen picture of the widget's size at its device-pixel ratio, so that what is
+// painted into it (texts, shapes, 2x pictures) keeps the screen's resolution.
+QImage OffscreenFrame(const QWidget& widget);
+
 struct ImagePlus {
     QImage image;
     int width = 0;
@@ -24,11 +38,13 @@ struct ImagePlus {
 std::optional<ImagePlus> LoadImagePlus(const std::filesystem::path& path);
 std::optional<QImage> LoadBitmapPlus(const std::filesystem::path& path);
 
-// The target becomes a copy of the source's rectangle (left, top)-(right, bottom); parts
-// beyond the source come out transparent. Nothing happens when the source is null.
+// The target becomes a copy of the source's rectangle (left, top)-(right, bottom), given in
+// logical pixels, with the source's ratio; parts beyond the source come out transparent.
+// Nothing happens when the source is null.
 void CutSkinImage(QImage& target, const QImage& source, int left, int top, int right, int bottom);
 
-// The union of the mask's non-white pixels; no region for a null mask.
+// The union of the mask's non-white pixels; no region for a null mask. Masks are read at 1x:
+// window shapes are in logical pixels.
 std::optional<QRegion> RegionFromMask(const QImage& mask);
 
 // Shapes the window to its picture without the pixels of the colour at (0, 0).

@@ -26,27 +26,30 @@ bool SkinWindow::Load(const std::filesystem::path& skinFolder, const std::string
         relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
         return skinFolder / ToPath(relative);
     };
-    auto load = [&](const char16_t* key, QImage& target) {
+    // Screens come at the screen's ratio, so controls cut from them are sharp; the mask stays
+    // 1x, as the window's shape is in logical pixels.
+    const qreal ratio = host_.devicePixelRatioF();
+    auto load = [&](const char16_t* key, QImage& target, qreal at) {
         // An empty value would name the folder itself; that is no picture either.
         if (layout_.Value(u"SCREEN", key).empty()) {
             target = QImage();
             return;
         }
-        LoadSkinImage(picture(key), target);
+        LoadSkinImage(picture(key), target, at);
     };
-    load(u"Mask", mask_);
-    load(u"Normal", screens_[0]);
-    load(u"Over", screens_[1]);
-    load(u"Down", screens_[2]);
-    load(u"Disable", screens_[3]);
+    load(u"Mask", mask_, 1.0);
+    load(u"Normal", screens_[0], ratio);
+    load(u"Over", screens_[1], ratio);
+    load(u"Down", screens_[2], ratio);
+    load(u"Disable", screens_[3], ratio);
     background_ = screens_[0];
 
-    QSize size = background_.size();
+    QSize size = LogicalSize(background_);
     bool any = !background_.isNull();
     for (const QImage* other : {&screens_[1], &screens_[2], &screens_[3], &mask_}) {
         if (!other->isNull()) {
             if (size.isEmpty()) {
-                size = other->size();
+                size = LogicalSize(*other);
             }
             any = true;
         }
@@ -96,11 +99,12 @@ void SkinWindow::Finish() {
 }
 
 void SkinWindow::Paint() const {
-    QImage frame(host_.size(), QImage::Format_ARGB32_Premultiplied);
+    QImage frame = OffscreenFrame(host_);
     {
         QPainter p(&frame);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
         // The theme's dark ground shows where the background picture is missing or short.
-        p.fillRect(frame.rect(), QColor(18, 20, 24));
+        p.fillRect(host_.rect(), QColor(18, 20, 24));
         p.drawImage(0, 0, background_);
         if (drawTexts_) {
             drawTexts_(p);

@@ -45,6 +45,17 @@ int RightmostWhite(const QImage& shot, const QRect& rect) {
     return right;
 }
 
+int LeftmostWhite(const QImage& shot, const QRect& rect) {
+    for (int x = rect.left(); x <= rect.right(); ++x) {
+        for (int y = rect.top(); y <= rect.bottom(); ++y) {
+            if (shot.pixelColor(x, y).lightness() > 128) {
+                return x;
+            }
+        }
+    }
+    return -1;
+}
+
 bool HasFrame(QWidget& window) {
     const QImage shot = window.grab().toImage();
     const int w = shot.width(), h = shot.height();
@@ -203,6 +214,8 @@ private slots:
         const int textRight = RightmostWhite(shot, item);
         QVERIFY2(textRight > item.left() + measured - 4, qPrintable(QString::number(textRight)));
         QVERIFY2(textRight < inkLeft, qPrintable(QString::number(textRight)));
+        // The text keeps its padding from the item's left edge.
+        QVERIFY(LeftmostWhite(shot, item) >= item.left() + menu_look::kTextLeftPad);
         wide.hide();
     }
 

@@ -3,18 +3,18 @@
 #include "skin/CMenuItemList.h"
 #include "skin/MenuLook.h"
 
-TEST(MenuLook, ItemWidthIsTheMinimumOrTheTextWithArrowRoom) {
+TEST(MenuLook, ItemWidthIsTheMinimumOrTheTextWithPaddingAndArrowRoom) {
     struct Case {
         int widest, minimum, width;
     };
     const Case cases[] = {
         {0, 30, 30},      // no text at all
-        {11, 30, 30},     // the text and its room still fit the minimum
+        {1, 30, 30},      // the text and its room still fit the minimum
         {100, 170, 170},  // insert dialog's minimum
-        {151, 170, 170},  // exactly at the minimum with the room
-        {152, 170, 171},  // one pixel over it
-        {200, 170, 219},  // text plus the arrow's room
-        {40, 0, 59},      // no minimum
+        {141, 170, 170},  // exactly at the minimum with padding and room
+        {142, 170, 171},  // one pixel over it
+        {200, 170, 229},  // padding, text and the arrow's room
+        {40, 0, 69},      // no minimum
         {0, -5, 0},       // never negative
     };
     for (const Case& c : cases) {

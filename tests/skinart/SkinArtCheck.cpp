@@ -27,10 +27,18 @@ QImage Load(const QString& relative) {
     return QImage(SkinDir() + "/" + relative);
 }
 
+QString ScreenFile(const SkinIni& ini, const char* key) {
+    return QString::fromStdU16String(ini.Value(u"Screen", QString(key).toLower().toStdU16String()));
+}
+
 QImage Screen(const SkinIni& ini, const char* key) {
-    const QString file =
-        QString::fromStdU16String(ini.Value(u"Screen", QString(key).toLower().toStdU16String()));
+    const QString file = ScreenFile(ini, key);
     return file.isEmpty() ? QImage() : Load(file);
+}
+
+// "name.ext" has its 2x twin in "name@2x.png".
+QString TwinOf(const QString& file) {
+    return file.left(file.lastIndexOf('.')) + "@2x.png";
 }
 
 art::Rect ToArt(const SkinEntry& e) {
@@ -63,6 +71,12 @@ private slots:
             screens[s] = Screen(ini, art::kScreenKeys[s]);
             QVERIFY2(!screens[s].isNull(), art::kScreenKeys[s]);
             QCOMPARE(screens[s].size(), QSize(w.width, w.height));
+        }
+        // Screens of ratio 2 take the twins; a twin of another size would shift every control.
+        for (int s = 1; s < 5; ++s) {
+            const QImage twin = Load(TwinOf(ScreenFile(ini, art::kScreenKeys[s])));
+            QVERIFY2(!twin.isNull(), art::kScreenKeys[s]);
+            QCOMPARE(twin.size(), QSize(2 * w.width, 2 * w.height));
         }
         // The window keeps its shape only if the mask has both kinds of pixel.
         const QImage mask = screens[0].convertToFormat(QImage::Format_RGB32);
@@ -97,6 +111,9 @@ private slots:
                 const QImage thumb = Load(QString::fromStdString(c.picture));
                 QVERIFY2(!thumb.isNull(), what + ": thumb picture missing");
                 QVERIFY2(thumb.height() <= r.h && thumb.width() < r.w, what + ": thumb too big");
+                const QImage twin = Load(TwinOf(QString::fromStdString(c.picture)));
+                QCOMPARE(twin.size(), thumb.size() * 2);
+                QVERIFY2(twin.hasAlphaChannel(), what + ": thumb twin without alpha");
             }
         }
         // Controls side by side must not overlap, or one hides the other's picture; only an

@@ -68,8 +68,8 @@ inline constexpr int kLightBreathing = 77;
 inline constexpr int kLightColourBreathing = 78;
 inline constexpr int kLightColourCycle = 79;
 inline constexpr int kLightOff = 80;
-inline constexpr int kLightTimingHint = 81;
-inline constexpr int kLightTimingLabel = 97;
+inline constexpr int kLightTimingLabel = 81;  // painted above its explanation
+inline constexpr int kLightTimingHint = 97;
 inline constexpr int kLightRainbow = 109;
 inline constexpr int kLightRunning = 110;
 

@@ -50,8 +50,8 @@ constexpr PaintedText kTexts[] = {
     {str::kLightSpeedLabel, {435, 444, 635, 464}, 0x24, false, false},
     {str::kLightRgbLabel, {695, 137, 795, 154}, 0x26, true, false},
     {str::kLightEffectLabel, {430, 335, 480, 355}, 0x26, true, false},
-    {str::kLightTimingHint, {30, 390, 380, 420}, 0x14, false, true},
-    {str::kLightTimingLabel, {30, 416, 380, 436}, 0x14, false, true},
+    {str::kLightTimingLabel, {30, 390, 380, 420}, 0x14, false, true},
+    {str::kLightTimingHint, {30, 416, 380, 436}, 0x14, false, true},
 };
 
 QColor ToQColor(std::uint32_t c) {

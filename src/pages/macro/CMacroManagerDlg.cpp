@@ -164,6 +164,10 @@ void CMacroManagerDlg::CreateControls() {
         b->SetFontHeight(15);
         b->SetCaptionLayout(8);
         b->SetShrinkToFit(true);
+        // The chosen mode's patch is the accent colour: its text stays white on it.
+        ButtonColours colours;
+        colours.pressedOrOn = 0xFFFFFF;
+        b->SetTextColours(colours);
     }
     buttons_[kRecord]->SetCheckBoxMode(true);
     SetButtonCaption(buttons_[kRecord], Text(MacroRecorder::kCaptionRecord));

@@ -13,6 +13,7 @@
 #include <array>
 #include <memory>
 
+#include "E2eSupport.h"
 #include "data/FixedText.h"
 #include "data/MacroRecord.h"
 #include "data/ProfileDefaults.h"
@@ -24,33 +25,10 @@
 
 namespace {
 
-QString DemoFolder() {
-    return qEnvironmentVariable("CORVANE_DEMO_FOLDER");
-}
-
-template <std::size_t N>
-QByteArray LogLine(const std::array<std::uint8_t, N>& bytes) {
-    QByteArray line = "v1";
-    for (std::uint8_t b : bytes) {
-        line += ' ' + QByteArray::number(b, 16).rightJustified(2, '0');
-    }
-    return line;
-}
-
-QByteArray Run(const QString& program, const QStringList& args, const QProcessEnvironment& env) {
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.start(program, args);
-    p.waitForFinished(10000);
-    return p.readAllStandardOutput();
-}
-
-QRect SkinRect(const QString& layout, int key) {
-    const SkinEntry e = ParseSkinEntry(
-        ReadSkinString((DemoFolder() + QStringLiteral("/skins/") + layout).toStdString(),
-                       u"BUTTONPOS", std::u16string(QString::number(key).toStdU16String())));
-    return QRect(e.left, e.top, e.Width(), e.Height());
-}
+using e2e::DemoFolder;
+using e2e::LogLine;
+using e2e::Run;
+using e2e::SkinRect;
 
 // The macro the library holds when the program starts.
 tagElement StoredMacro() {

@@ -9,6 +9,7 @@
 #include <array>
 #include <memory>
 
+#include "E2eSupport.h"
 #include "data/ProfileDefaults.h"
 #include "device/ButtonReport.h"
 #include "device/SettingsReports.h"
@@ -17,26 +18,9 @@
 
 namespace {
 
-QString DemoFolder() {
-    return qEnvironmentVariable("CORVANE_DEMO_FOLDER");
-}
-
-template <std::size_t N>
-QByteArray LogLine(const std::array<std::uint8_t, N>& bytes) {
-    QByteArray line = "v1";
-    for (std::uint8_t b : bytes) {
-        line += ' ' + QByteArray::number(b, 16).rightJustified(2, '0');
-    }
-    return line;
-}
-
-QByteArray Run(const QString& program, const QStringList& args, const QProcessEnvironment& env) {
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.start(program, args);
-    p.waitForFinished(10000);
-    return p.readAllStandardOutput();
-}
+using e2e::DemoFolder;
+using e2e::LogLine;
+using e2e::Run;
 
 }  // namespace
 
@@ -71,7 +55,8 @@ void DeviceLinkTest::init() {
     env_.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("corvane.app.debug=true"));
     corvane_.setProcessEnvironment(env_);
     // The installed program starts through its link in bin/.
-    corvane_.start(qEnvironmentVariable("CORVANE_PROGRAM", DemoFolder() + QStringLiteral("/corvane")));
+    corvane_.start(
+        qEnvironmentVariable("CORVANE_PROGRAM", DemoFolder() + QStringLiteral("/corvane")));
     QVERIFY2(WaitForTrace("main window initialised"), trace_.constData());
 }
 

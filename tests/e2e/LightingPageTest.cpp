@@ -8,6 +8,7 @@
 #include <array>
 #include <memory>
 
+#include "E2eSupport.h"
 #include "data/ProfileDefaults.h"
 #include "device/SettingsReports.h"
 #include "skin/SkinEntry.h"
@@ -15,31 +16,10 @@
 
 namespace {
 
-QString DemoFolder() {
-    return qEnvironmentVariable("CORVANE_DEMO_FOLDER");
-}
-
-QByteArray LogLine(const std::array<std::uint8_t, kLightingReportLength>& bytes) {
-    QByteArray line = "v1";
-    for (std::uint8_t b : bytes) {
-        line += ' ' + QByteArray::number(b, 16).rightJustified(2, '0');
-    }
-    return line;
-}
-
-QByteArray Run(const QString& program, const QStringList& args, const QProcessEnvironment& env) {
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.start(program, args);
-    p.waitForFinished(10000);
-    return p.readAllStandardOutput();
-}
-
-SkinEntry Entry(const QString& layout, int key) {
-    return ParseSkinEntry(
-        ReadSkinString((DemoFolder() + QStringLiteral("/skins/") + layout).toStdString(),
-                       u"BUTTONPOS", std::u16string(QString::number(key).toStdU16String())));
-}
+using e2e::DemoFolder;
+using e2e::Entry;
+using e2e::LogLine;
+using e2e::Run;
 
 }  // namespace
 

@@ -14,6 +14,7 @@
 #include <memory>
 #include <vector>
 
+#include "E2eSupport.h"
 #include "data/FixedText.h"
 #include "data/MacroRecord.h"
 #include "data/ProfileDefaults.h"
@@ -24,36 +25,13 @@
 
 namespace {
 
+using e2e::DemoFolder;
+using e2e::LogLine;
+using e2e::Run;
+using e2e::SkinRect;
+
 constexpr int kMacroButton = 5;  // button 6
 constexpr int kQPositionKeycode = 24;
-
-QString DemoFolder() {
-    return qEnvironmentVariable("CORVANE_DEMO_FOLDER");
-}
-
-template <std::size_t N>
-QByteArray LogLine(const std::array<std::uint8_t, N>& bytes) {
-    QByteArray line = "v1";
-    for (std::uint8_t b : bytes) {
-        line += ' ' + QByteArray::number(b, 16).rightJustified(2, '0');
-    }
-    return line;
-}
-
-QByteArray Run(const QString& program, const QStringList& args, const QProcessEnvironment& env) {
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.start(program, args);
-    p.waitForFinished(10000);
-    return p.readAllStandardOutput();
-}
-
-QRect SkinRect(const QString& layout, int key) {
-    const SkinEntry e = ParseSkinEntry(
-        ReadSkinString((DemoFolder() + QStringLiteral("/skins/") + layout).toStdString(),
-                       u"BUTTONPOS", AsciiToU16(std::to_string(key))));
-    return QRect(e.left, e.top, e.Width(), e.Height());
-}
 
 MacroEvent Press(std::uint8_t c) {
     return {c, 1, 0};

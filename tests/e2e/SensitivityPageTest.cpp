@@ -12,6 +12,7 @@
 #include <cstring>
 #include <memory>
 
+#include "E2eSupport.h"
 #include "data/ProfileRecord.h"
 #include "device/SettingsReports.h"
 #include "skin/MenuLook.h"
@@ -21,6 +22,9 @@
 
 namespace {
 
+using e2e::DemoFolder;
+using e2e::LogLine;
+
 constexpr int kSensitivityTab = 4;  // main window keys
 constexpr int kApply = 18;
 constexpr int kPageArea = 10;
@@ -29,10 +33,6 @@ constexpr int kSliderX = 15;
 constexpr int kReportRate = 18;
 constexpr int kSlot0 = 272;  // offset of the first slot's profile in Config.data
 
-QString DemoFolder() {
-    return qEnvironmentVariable("CORVANE_DEMO_FOLDER");
-}
-
 SkinEntry Entry(const char* layout, int key) {
     return ParseSkinEntry(ReadSkinString((DemoFolder() + "/skins/" + layout).toStdString(),
                                          u"BUTTONPOS", QString::number(key).toStdU16String()));
@@ -40,15 +40,6 @@ SkinEntry Entry(const char* layout, int key) {
 
 QPoint Centre(const SkinEntry& e) {
     return QPoint((e.left + e.right) / 2, (e.top + e.bottom) / 2);
-}
-
-template <std::size_t N>
-QByteArray LogLine(const std::array<std::uint8_t, N>& bytes) {
-    QByteArray line = "v1";
-    for (std::uint8_t b : bytes) {
-        line += ' ' + QByteArray::number(b, 16).rightJustified(2, '0');
-    }
-    return line;
 }
 
 // The width of a BMP picture, from its header.

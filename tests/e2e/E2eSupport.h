@@ -1,0 +1,55 @@
+// What every end-to-end test of the real program needs: the staged demo folder, the virtual
+// mouse's log lines, short helper processes, and control places from the skin layout files.
+#pragma once
+
+#include <QByteArray>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+
+#include "skin/SkinEntry.h"
+#include "skin/SkinIni.h"
+
+namespace e2e {
+
+inline QString DemoFolder() {
+    return qEnvironmentVariable("CORVANE_DEMO_FOLDER");
+}
+
+// A report as the virtual mouse logs it for variant 1: "v1 04 22 ...".
+template <std::size_t N>
+QByteArray LogLine(const std::array<std::uint8_t, N>& bytes) {
+    QByteArray line = "v1";
+    for (std::uint8_t b : bytes) {
+        line += ' ' + QByteArray::number(b, 16).rightJustified(2, '0');
+    }
+    return line;
+}
+
+// Runs a short helper (corvane-vmouse, xdotool) to its end and returns what it printed.
+inline QByteArray Run(const QString& program, const QStringList& args,
+                      const QProcessEnvironment& env) {
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(program, args);
+    p.waitForFinished(10000);
+    return p.readAllStandardOutput();
+}
+
+// A control's entry in a window's layout file of the staged skin.
+inline SkinEntry Entry(const QString& layout, int key) {
+    return ParseSkinEntry(
+        ReadSkinString((DemoFolder() + QStringLiteral("/skins/") + layout).toStdString(),
+                       u"BUTTONPOS", QString::number(key).toStdU16String()));
+}
+
+inline QRect SkinRect(const QString& layout, int key) {
+    const SkinEntry e = Entry(layout, key);
+    return QRect(e.left, e.top, e.Width(), e.Height());
+}
+
+}  // namespace e2e

@@ -23,6 +23,7 @@
 #include "platform/QtText.h"
 #include "platform/Trace.h"
 #include "platform/TransportLibrary.h"
+#include "skin/KeyFilter.h"
 #include "skin/CBitmapBtn.h"
 #include "skin/CExMenu.h"
 #include "skin/ExchangeFileDialogs.h"
@@ -345,14 +346,9 @@ void CConfigDlg::hideEvent(QHideEvent* e) {
 
 void CConfigDlg::keyPressEvent(QKeyEvent* e) {
     // Escape, Enter and Space never close the window or press a button.
-    switch (e->key()) {
-        case Qt::Key_Escape:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Space:
-            e->accept();
-            return;
-        default:
-            QWidget::keyPressEvent(e);
+    if (IsSwallowedKey(e->key())) {
+        e->accept();
+        return;
     }
+    QWidget::keyPressEvent(e);
 }

@@ -12,6 +12,7 @@
 #include "pages/buttons/FunctionCatalogue.h"
 #include "platform/KeyboardCapture.h"
 #include "platform/QtText.h"
+#include "skin/KeyFilter.h"
 #include "skin/CBitmapBtn.h"
 #include "skin/CExMenu.h"
 #include "skin/MenuLook.h"
@@ -261,16 +262,11 @@ void CButtonDlg::hideEvent(QHideEvent* e) {
 }
 
 void CButtonDlg::keyPressEvent(QKeyEvent* e) {
-    switch (e->key()) {
-        case Qt::Key_Escape:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Space:
-            e->accept();
-            return;
-        default:
-            Page::keyPressEvent(e);
+    if (IsSwallowedKey(e->key())) {
+        e->accept();
+        return;
     }
+    Page::keyPressEvent(e);
 }
 
 void CButtonDlg::mousePressEvent(QMouseEvent* e) {

@@ -9,6 +9,7 @@
 #include "data/MacroLibrary.h"
 #include "pages/common/CDlgMenuFunc.h"
 #include "platform/QtText.h"
+#include "skin/KeyFilter.h"
 #include "skin/CBitmapBtn.h"
 #include "skin/SkinText.h"
 
@@ -157,16 +158,11 @@ void CSelectMacroDlg::hideEvent(QHideEvent* e) {
 }
 
 void CSelectMacroDlg::keyPressEvent(QKeyEvent* e) {
-    switch (e->key()) {
-        case Qt::Key_Escape:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Space:
-            e->accept();
-            return;
-        default:
-            QDialog::keyPressEvent(e);
+    if (IsSwallowedKey(e->key())) {
+        e->accept();
+        return;
     }
+    QDialog::keyPressEvent(e);
 }
 
 void CSelectMacroDlg::mousePressEvent(QMouseEvent* e) {

@@ -10,6 +10,7 @@
 #include "platform/KeyboardCapture.h"
 #include "platform/MessageEvent.h"
 #include "platform/QtText.h"
+#include "skin/KeyFilter.h"
 #include "skin/CBitmapBtn.h"
 #include "skin/CBmpEdit.h"
 #include "skin/SkinText.h"
@@ -141,16 +142,11 @@ bool CShortCutDlg::event(QEvent* e) {
 }
 
 void CShortCutDlg::keyPressEvent(QKeyEvent* e) {
-    switch (e->key()) {
-        case Qt::Key_Escape:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Space:
-            e->accept();
-            return;
-        default:
-            QDialog::keyPressEvent(e);
+    if (IsSwallowedKey(e->key())) {
+        e->accept();
+        return;
     }
+    QDialog::keyPressEvent(e);
 }
 
 void CShortCutDlg::PaintTexts(QPainter& painter) const {

@@ -17,6 +17,7 @@
 #include "pages/lighting/LightPreviewView.h"
 #include "platform/MessageEvent.h"
 #include "platform/QtText.h"
+#include "skin/KeyFilter.h"
 #include "skin/CBitmapBtn.h"
 #include "skin/CBmpEdit.h"
 #include "skin/CClickHSlider.h"
@@ -235,8 +236,7 @@ bool CLightDlg::eventFilter(QObject* watched, QEvent* e) {
     if (e->type() == QEvent::KeyPress) {
         // Escape, Enter and Space never reach a control of the page.
         const int key = static_cast<QKeyEvent*>(e)->key();
-        if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter ||
-            key == Qt::Key_Space) {
+        if (IsSwallowedKey(key)) {
             return true;
         }
     }
@@ -416,8 +416,7 @@ bool CLightDlg::event(QEvent* e) {
     }
     if (e->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(e)->key();
-        if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter ||
-            key == Qt::Key_Space) {
+        if (IsSwallowedKey(key)) {
             return true;
         }
     }

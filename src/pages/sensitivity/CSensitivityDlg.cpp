@@ -11,6 +11,7 @@
 #include "pages/sensitivity/SensitivityTexts.h"
 #include "platform/QtText.h"
 #include "platform/Trace.h"
+#include "skin/KeyFilter.h"
 #include "skin/CBitmapBtn.h"
 #include "skin/CClickHSlider.h"
 #include "skin/CExMenu.h"
@@ -21,11 +22,6 @@ namespace {
 
 QRect ToQRect(const sens::LineRect& r) {
     return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
-}
-
-bool SwallowedKey(int key) {
-    return key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter ||
-           key == Qt::Key_Space;
 }
 
 }  // namespace
@@ -253,7 +249,7 @@ void CSensitivityDlg::mousePressEvent(QMouseEvent* e) {
 }
 
 bool CSensitivityDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && SwallowedKey(static_cast<QKeyEvent*>(event)->key())) {
+    if (event->type() == QEvent::KeyPress && IsSwallowedKey(static_cast<QKeyEvent*>(event)->key())) {
         return true;
     }
     return Page::eventFilter(watched, event);

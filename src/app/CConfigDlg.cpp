@@ -14,6 +14,7 @@
 #include "app/AppFolders.h"
 #include "app/AppGlobals.h"
 #include "app/AutoRun.h"
+#include "app/AutoRunDesktopEntry.h"
 #include "common/Messages.h"
 #include "app/TrayIcon.h"
 #include "data/ProfileDefaults.h"
@@ -290,7 +291,7 @@ void CConfigDlg::ShowMoreMenu() {
 void CConfigDlg::ToggleAutoRun() {
     platform::AutoRunRegistration registration;
     ::ToggleAutoRun(autoRun_, CurrentPerUserFolder(),
-                    ToPath(QCoreApplication::applicationFilePath()), registration);
+                    LaunchPath(ToPath(QCoreApplication::applicationFilePath())), registration);
     if (tray_) {
         tray_->SetAutoRunChecked(autoRun_ == 1);
     }

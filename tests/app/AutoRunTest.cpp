@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -99,6 +100,38 @@ TEST(AutoRunDesktopEntry, ExecArgumentIsQuotedAndEscaped) {
     for (const auto& c : cases) {
         EXPECT_EQ(QuoteExecArgument(c.path), c.exec) << c.path;
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(LaunchPathTest, AnInstalledFolderIsStartedThroughItsBinLink) {
+    TempDir dir;
+    namespace fs = std::filesystem;
+    const fs::path prefix = dir.Path();
+    for (const fs::path folder :
+         {prefix / "lib" / "corvane", prefix / "lib" / "x86_64" / "corvane"}) {
+        fs::create_directories(folder);
+        std::ofstream(folder / "corvane") << "program";
+    }
+    fs::create_directories(prefix / "bin");
+    const fs::path program = prefix / "lib" / "corvane" / "corvane";
+    EXPECT_EQ(LaunchPath(program), program) << "no link yet";
+    std::ofstream(prefix / "bin" / "corvane") << "another program";
+    EXPECT_EQ(LaunchPath(program), program) << "a bin/corvane that is not this program";
+    fs::remove(prefix / "bin" / "corvane");
+    std::error_code error;
+    fs::create_symlink("../lib/corvane/corvane", prefix / "bin" / "corvane", error);
+    if (error) {
+        GTEST_SKIP() << "no symbolic links here";
+    }
+    EXPECT_EQ(LaunchPath(program), prefix / "bin" / "corvane");
+    const fs::path multiarch = prefix / "lib" / "x86_64" / "corvane" / "corvane";
+    EXPECT_EQ(LaunchPath(multiarch), multiarch) << "the link names the other folder";
+    fs::remove(prefix / "bin" / "corvane");
+    fs::create_symlink("../lib/x86_64/corvane/corvane", prefix / "bin" / "corvane");
+    EXPECT_EQ(LaunchPath(multiarch), prefix / "bin" / "corvane");
 }
 
 }  // namespace

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <string>
+
 #include "common/StringTable.h"
 #include "common/Utf.h"
 
@@ -41,6 +46,24 @@ TEST(StringTable, ShippedTableHasTheTextsTheProgramNeeds) {
     for (int n : {1,  2,  3,   4,   5,    6,    7,    23,   24,   25,   48,   59,
                   60, 61, 100, 103, 1002, 1003, 1004, 2001, 2002, 2003, 2005, 2006}) {
         EXPECT_FALSE(t.Get(n).empty()) << n;
+    }
+}
+
+// Each page and subsystem adds its own numbers; one number given twice would show the later
+// text in both places.
+TEST(StringTable, ShippedTableGivesEveryNumberOnce) {
+    std::ifstream in(CORVANE_STRING_TABLE);
+    ASSERT_TRUE(in);
+    std::map<long, int> firstLine;
+    std::string line;
+    for (int n = 1; std::getline(in, line); ++n) {
+        const std::size_t tab = line.find('\t');
+        if (line.empty() || line[0] == '#' || tab == std::string::npos) {
+            continue;
+        }
+        const long number = std::strtol(line.substr(0, tab).c_str(), nullptr, 10);
+        const auto [at, fresh] = firstLine.emplace(number, n);
+        EXPECT_TRUE(fresh) << "text " << number << " on lines " << at->second << " and " << n;
     }
 }
 

@@ -164,7 +164,9 @@ void DeviceLinkTest::applyReachesTheMouseAndTheWindowFollowsIt() {
     Vmouse(QStringLiteral("plug"));
     QVERIFY(WaitForTrace("connection message 1326 1", 2));
     QVERIFY(WaitForTrace("tray icon added", 2));
-    QTest::qWait(1500);  // past the settling second of a second arrival
+    // A fixed wait on purpose: it proves that nothing happens, past the settling second a
+    // second arrival would have started.
+    QTest::qWait(1500);
     trace_ += corvane_.readAllStandardError();
     QCOMPARE(Count("tray icon added"), 2);
 }

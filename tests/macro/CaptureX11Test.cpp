@@ -159,8 +159,9 @@ bool CaptureX11Test::WaitForLine(const QByteArray& start, QByteArray* line, int 
 }
 
 void CaptureX11Test::FocusListener() {
-    QVERIFY(Xdotool({QStringLiteral("windowfocus"), QString::fromLatin1(listenerWindow_)}));
-    QTest::qWait(100);
+    // --sync returns once the server reports the focus there.
+    QVERIFY(Xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"),
+                     QString::fromLatin1(listenerWindow_)}));
 }
 
 void CaptureX11Test::keysReachOnlyTheHolderUntilReleased() {

@@ -227,8 +227,7 @@ private slots:
         first.popup(QPoint(300, 300));
         QVERIFY(QTest::qWaitForWindowExposed(&first));
         first.update();
-        QTest::qWait(20);
-        QCOMPARE(MenuDecorationsMade(), before + 1);
+        QTRY_COMPARE(MenuDecorationsMade(), before + 1);
         QVERIFY(HasFrame(first));
         // The frame covers the border only: the items start inside it.
         QVERIFY(first.actionGeometry(first.actions().at(0)).left() >= 3);

@@ -74,12 +74,7 @@ private:
 void ButtonsTest::init() {
     QVERIFY2(QFileInfo::exists(DemoFolder() + QStringLiteral("/corvane")),
              "the staged program folder is missing");
-    env_ = QProcessEnvironment::systemEnvironment();
-    env_.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.path());
-    env_.insert(QStringLiteral("CORVANE_VMOUSE_DIR"), vmouse_.path() + QStringLiteral("/vm"));
-    env_.insert(QStringLiteral("CORVANE_VMOUSE_PLUGGED"), QStringLiteral("1"));
-    env_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    env_.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("corvane.app.debug=true"));
+    env_ = e2e::ProgramEnvironment(home_.path(), vmouse_.path() + QStringLiteral("/vm"));
     // The layout the user types with: the Q position writes "a" on it.
     // The server keeps it only when started with -noreset; ask until it reports it.
     QTRY_VERIFY_WITH_TIMEOUT(
@@ -112,13 +107,7 @@ void ButtonsTest::cleanup() {
 }
 
 bool ButtonsTest::WaitForTrace(const QByteArray& line, int count, int ms) {
-    QElapsedTimer t;
-    t.start();
-    while (trace_.count(line) < count && t.elapsed() < ms) {
-        corvane_.waitForReadyRead(50);
-        trace_ += corvane_.readAllStandardError();
-    }
-    return trace_.count(line) >= count;
+    return e2e::WaitForTrace(corvane_, trace_, line, count, ms);
 }
 
 QString ButtonsTest::Window(const QString& title) {

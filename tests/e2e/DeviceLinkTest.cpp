@@ -47,12 +47,7 @@ private:
 void DeviceLinkTest::init() {
     QVERIFY2(QFileInfo::exists(DemoFolder() + QStringLiteral("/corvane")),
              "the staged program folder is missing");
-    env_ = QProcessEnvironment::systemEnvironment();
-    env_.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.path());
-    env_.insert(QStringLiteral("CORVANE_VMOUSE_DIR"), vmouse_.path() + QStringLiteral("/vm"));
-    env_.insert(QStringLiteral("CORVANE_VMOUSE_PLUGGED"), QStringLiteral("1"));
-    env_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    env_.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("corvane.app.debug=true"));
+    env_ = e2e::ProgramEnvironment(home_.path(), vmouse_.path() + QStringLiteral("/vm"));
     corvane_.setProcessEnvironment(env_);
     // The installed program starts through its link in bin/.
     corvane_.start(
@@ -68,13 +63,7 @@ void DeviceLinkTest::cleanup() {
 }
 
 bool DeviceLinkTest::WaitForTrace(const QByteArray& line, int count, int ms) {
-    QElapsedTimer t;
-    t.start();
-    while (Count(line) < count && t.elapsed() < ms) {
-        corvane_.waitForReadyRead(50);
-        trace_ += corvane_.readAllStandardError();
-    }
-    return Count(line) >= count;
+    return e2e::WaitForTrace(corvane_, trace_, line, count, ms);
 }
 
 QByteArray DeviceLinkTest::Vmouse(const QString& command) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRect>
@@ -50,6 +51,32 @@ inline SkinEntry Entry(const QString& layout, int key) {
 inline QRect SkinRect(const QString& layout, int key) {
     const SkinEntry e = Entry(layout, key);
     return QRect(e.left, e.top, e.Width(), e.Height());
+}
+
+// The program's environment in a test: its own settings folder and virtual mouse (plugged
+// in), the X11 platform, and the debug traces the tests wait on.
+inline QProcessEnvironment ProgramEnvironment(
+    const QString& configHome, const QString& vmouseDir,
+    const QString& logging = QStringLiteral("corvane.app.debug=true")) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+    env.insert(QStringLiteral("CORVANE_VMOUSE_DIR"), vmouseDir);
+    env.insert(QStringLiteral("CORVANE_VMOUSE_PLUGGED"), QStringLiteral("1"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.insert(QStringLiteral("QT_LOGGING_RULES"), logging);
+    return env;
+}
+
+// Reads the program's traces into trace until line has come count times, or ms have passed.
+inline bool WaitForTrace(QProcess& program, QByteArray& trace, const QByteArray& line, int count,
+                         int ms) {
+    QElapsedTimer t;
+    t.start();
+    while (trace.count(line) < count && t.elapsed() < ms) {
+        program.waitForReadyRead(50);
+        trace += program.readAllStandardError();
+    }
+    return trace.count(line) >= count;
 }
 
 }  // namespace e2e

@@ -56,12 +56,7 @@ private:
 void LightingPageTest::init() {
     QVERIFY2(QFileInfo::exists(DemoFolder() + QStringLiteral("/corvane")),
              "the staged program folder is missing");
-    env_ = QProcessEnvironment::systemEnvironment();
-    env_.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.path());
-    env_.insert(QStringLiteral("CORVANE_VMOUSE_DIR"), vmouse_.path() + QStringLiteral("/vm"));
-    env_.insert(QStringLiteral("CORVANE_VMOUSE_PLUGGED"), QStringLiteral("1"));
-    env_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    env_.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("corvane.app.debug=true"));
+    env_ = e2e::ProgramEnvironment(home_.path(), vmouse_.path() + QStringLiteral("/vm"));
     corvane_.setProcessEnvironment(env_);
     corvane_.start(DemoFolder() + QStringLiteral("/corvane"));
     QVERIFY2(WaitForTrace("main window initialised"), trace_.constData());
@@ -76,13 +71,7 @@ void LightingPageTest::cleanup() {
 }
 
 bool LightingPageTest::WaitForTrace(const QByteArray& line, int count, int ms) {
-    QElapsedTimer t;
-    t.start();
-    while (trace_.count(line) < count && t.elapsed() < ms) {
-        corvane_.waitForReadyRead(50);
-        trace_ += corvane_.readAllStandardError();
-    }
-    return trace_.count(line) >= count;
+    return e2e::WaitForTrace(corvane_, trace_, line, count, ms);
 }
 
 QByteArray LightingPageTest::Vmouse(const QString& command) {

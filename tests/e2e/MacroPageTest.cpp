@@ -94,13 +94,9 @@ private:
 void MacroPageTest::init() {
     QVERIFY2(QFileInfo::exists(DemoFolder() + QStringLiteral("/corvane")),
              "the staged program folder is missing");
-    env_ = QProcessEnvironment::systemEnvironment();
-    env_.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.path());
-    env_.insert(QStringLiteral("CORVANE_VMOUSE_DIR"), vmouse_.path() + QStringLiteral("/vm"));
-    env_.insert(QStringLiteral("CORVANE_VMOUSE_PLUGGED"), QStringLiteral("1"));
-    env_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    env_.insert(QStringLiteral("QT_LOGGING_RULES"),
-                QStringLiteral("corvane.app.debug=true\ncorvane.capture.debug=true"));
+    env_ = e2e::ProgramEnvironment(
+        home_.path(), vmouse_.path() + QStringLiteral("/vm"),
+        QStringLiteral("corvane.app.debug=true\ncorvane.capture.debug=true"));
     QProcess xkb;
     xkb.setProcessEnvironment(env_);
     xkb.start(QStringLiteral("setxkbmap"), {QStringLiteral("fr")});

@@ -94,12 +94,7 @@ private:
 
 void SensitivityPageTest::init() {
     QVERIFY2(QFileInfo::exists(DemoFolder() + "/corvane"), "the staged program folder is missing");
-    env_ = QProcessEnvironment::systemEnvironment();
-    env_.insert("XDG_CONFIG_HOME", home_.path());
-    env_.insert("CORVANE_VMOUSE_DIR", vmouse_.path() + "/vm");
-    env_.insert("CORVANE_VMOUSE_PLUGGED", "1");
-    env_.insert("QT_QPA_PLATFORM", "xcb");
-    env_.insert("QT_LOGGING_RULES", "corvane.app.debug=true");
+    env_ = e2e::ProgramEnvironment(home_.path(), vmouse_.path() + "/vm");
     corvane_.setProcessEnvironment(env_);
     corvane_.start(DemoFolder() + "/corvane");
     QVERIFY2(WaitForTrace("main window initialised"), trace_.constData());

@@ -22,3 +22,6 @@ struct ApplyJob {
 // went out as a change, which clears every buttonChanged entry.
 class ReportSender;
 bool ApplyToDevice(tagSTATEBLOCK& snapshot, bool all, ReportSender& sender);
+// How many reports ApplyToDevice will send for this snapshot, so the window can show how far
+// an apply has come.
+int ApplyReportCount(const tagSTATEBLOCK& snapshot, bool all);

@@ -4,6 +4,20 @@
 #include "device/ApplyJob.h"
 #include "device/ReportSender.h"
 
+namespace {
+
+int MacroReportCount(const tagSTATEBLOCK& s, bool everyButton) {
+    int n = 0;
+    for (int i = 0; i < kButtonCount; ++i) {
+        if (ReportSender::MacroReportDue(s, i, everyButton)) {
+            ++n;
+        }
+    }
+    return n;
+}
+
+}  // namespace
+
 bool ApplyToDevice(tagSTATEBLOCK& s, bool all, ReportSender& sender) {
     if (all || s.profileSwitched == 1) {
         sender.SendSensitivityReport();
@@ -31,4 +45,14 @@ bool ApplyToDevice(tagSTATEBLOCK& s, bool all, ReportSender& sender) {
     sender.SendButtonReport();
     std::fill(std::begin(s.buttonChanged), std::end(s.buttonChanged), 0);
     return true;
+}
+
+int ApplyReportCount(const tagSTATEBLOCK& s, bool all) {
+    if (all || s.profileSwitched == 1) {
+        return 4 + MacroReportCount(s, true);
+    }
+    const bool buttons = std::any_of(std::begin(s.buttonChanged), std::begin(s.buttonChanged) + 24,
+                                     [](std::int32_t c) { return c == 1; });
+    return (s.sensitivityChanged == 1) + (s.lightingChanged == 1) + (s.reportRateChanged == 1) +
+           MacroReportCount(s, false) + (buttons ? 1 : 0);
 }

@@ -33,6 +33,12 @@ bool ButtonDiffers(const tagBUTTON& a, const tagBUTTON& b) {
     return std::memcmp(&a, &b, sizeof(tagBUTTON)) != 0;
 }
 
+void MarkAllChanged(tagSTATEBLOCK& working) {
+    std::fill(std::begin(working.buttonChanged), std::end(working.buttonChanged), 1);
+    working.sensitivityChanged = working.lightingChanged = 1;
+    working.reportRateChanged = working.profileSwitched = 1;
+}
+
 void DetectChanges(tagSTATEBLOCK& working, const tagSTATEBLOCK& applied) {
     const int c = working.currentSlot;
     const tagPROFILE& p = working.profiles[c];

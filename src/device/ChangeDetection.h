@@ -9,6 +9,10 @@
 // marks everything changed.
 void DetectChanges(tagSTATEBLOCK& working, const tagSTATEBLOCK& applied);
 
+// Marks every report due, each of the 60 buttonChanged entries included: after the defaults
+// are restored the next apply sends everything.
+void MarkAllChanged(tagSTATEBLOCK& working);
+
 // The parts of a profile that each report carries, compared field by field.
 bool SensitivityDiffers(const tagPROFILE& a, const tagPROFILE& b);
 bool LightingDiffers(const tagPROFILE& a, const tagPROFILE& b);

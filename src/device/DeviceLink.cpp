@@ -248,6 +248,12 @@ bool DeviceLink::RunJob(ApplyJob& job) {
         *job.snapshot,
         [this](const std::uint8_t* r, std::int32_t n) { return ActiveSetFeature(r, n); }, sleep_);
     const bool all = job.lParam == 1 || job.fullApplyPending;
+    const int total = ApplyReportCount(*job.snapshot, all);
+    if (total > 0) {
+        ui_.PostApplyProgress(0, total);
+    }
+    int sent = 0;
+    sender.OnReportDone([this, &sent, total] { ui_.PostApplyProgress(++sent, total); });
     return ApplyToDevice(*job.snapshot, all, sender);
 }
 

@@ -26,6 +26,9 @@ public:
     // The mouse of this variant could not be opened although it was looked for; the window
     // may tell the user why, once.
     virtual void DeviceNotOpened(int /*variant*/) {}
+    // From the worker thread, before the first report (sent 0) and after each one, taken or
+    // not; an apply with nothing to send reports nothing.
+    virtual void PostApplyProgress(int /*sent*/, int /*total*/) {}
     // From the worker thread: post message 1256 to the main window.
     virtual void PostApplyFinished(bool buttonsCleared) = 0;
 };

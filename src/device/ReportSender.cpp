@@ -16,12 +16,20 @@ void ReportSender::SleepOnThisThread(std::chrono::milliseconds duration) {
     std::this_thread::sleep_for(duration);
 }
 
+bool ReportSender::MacroReportDue(const tagSTATEBLOCK& s, int button, bool everyButton) {
+    return (everyButton || s.buttonChanged[button] == 1) &&
+           s.Current().buttons[button].type == kMacroType;
+}
+
 std::int32_t ReportSender::Transfer(std::span<const std::uint8_t> report) {
     const std::int32_t result =
         setFeature_(report.data(), static_cast<std::int32_t>(report.size()));
     // A failed report is skipped at once: waiting would only delay the ones still to come.
     if (result != 0) {
         sleep_(kPauseAfterReport);
+    }
+    if (onReportDone_) {
+        onReportDone_();
     }
     return result;
 }
@@ -54,7 +62,7 @@ std::int32_t ReportSender::SendMacroReports(bool everyButton) {
     const tagPROFILE& p = working_.Current();
     std::int32_t allTaken = 1;
     for (int i = 0; i < kButtonCount; ++i) {
-        if ((!everyButton && working_.buttonChanged[i] != 1) || p.buttons[i].type != kMacroType) {
+        if (!MacroReportDue(working_, i, everyButton)) {
             continue;
         }
         std::array<std::uint8_t, kMacroReportLength> report;

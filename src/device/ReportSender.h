@@ -30,6 +30,12 @@ public:
     // taken (also when none was due).
     std::int32_t SendMacroReports(bool everyButton = false);
 
+    // Called after each report, taken or not, once its pause is over.
+    void OnReportDone(std::function<void()> done) { onReportDone_ = std::move(done); }
+
+    // Whether SendMacroReports sends a report for this button.
+    static bool MacroReportDue(const tagSTATEBLOCK& s, int button, bool everyButton);
+
     // The real pause for the worker thread.
     static void SleepOnThisThread(std::chrono::milliseconds duration);
 
@@ -39,4 +45,5 @@ private:
     const tagSTATEBLOCK& working_;
     SetFeatureFn setFeature_;
     SleepFn sleep_;
+    std::function<void()> onReportDone_;
 };

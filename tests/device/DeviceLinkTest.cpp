@@ -2,16 +2,19 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <future>
 #include <memory>
 #include <mutex>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "data/FixedText.h"
 #include "data/ProfileDefaults.h"
+#include "device/ChangeDetection.h"
 #include "device/DeviceLink.h"
 #include "support/TempDir.h"
 
@@ -101,6 +104,10 @@ public:
         calls.push_back("arrival v" + std::to_string(v) + " " + std::to_string(d.count()));
     }
     void DeviceNotOpened(int v) override { notOpened.push_back(v); }
+    void PostApplyProgress(int sent, int total) override {
+        std::lock_guard lock(mutex);
+        progress.emplace_back(sent, total);
+    }
     void PostApplyFinished(bool cleared) override {
         std::lock_guard lock(mutex);
         finished.push_back(cleared);
@@ -122,6 +129,7 @@ public:
     std::mutex mutex;
     std::condition_variable done;
     std::vector<bool> finished;
+    std::vector<std::pair<int, int>> progress;  // (sent, total), from the worker thread
 };
 
 class DeviceLinkTest : public ::testing::Test {
@@ -209,6 +217,59 @@ TEST_F(DeviceLinkTest, FullApplySendsEveryReportInOrderWithPauses) {
     EXPECT_EQ(Apply(), expected);
     EXPECT_FALSE(link.FullApplyPending());
     EXPECT_EQ(ui.calls, (std::vector<std::string>{"wait", "pointer", "release"}));
+}
+
+// The window's progress must end exactly at the last report, whatever the apply sends.
+TEST_F(DeviceLinkTest, ProgressCountsEveryReportOfTheApply) {
+    v1.present = true;
+    Start();
+    const auto progressOf = [this](int n) {
+        std::vector<std::pair<int, int>> steps;
+        for (int i = 0; n > 0 && i <= n; ++i) {
+            steps.emplace_back(i, n);
+        }
+        return steps;
+    };
+    const struct {
+        const char* name;
+        std::function<void()> change;
+        bool all;
+        int reports;
+    } cases[] = {
+        {"first apply with two macros",
+         [this] {
+             working->Current().buttons[3].type = 18;
+             working->Current().buttons[7].type = 18;
+         },
+         false, 6},
+        {"nothing changed", [] {}, false, 0},
+        {"report rate only", [this] { working->Current().reportRate = 3; }, false, 1},
+        {"one macro button and the button report",
+         [this] { working->Current().buttons[3].repeatCount = 4; }, false, 2},
+        {"refused reports still count",
+         [this] {
+             v1.accept = false;
+             working->Current().lightBrightness = 2;
+         },
+         false, 1},
+        {"restored defaults send everything",
+         [this] {
+             v1.accept = true;
+             MarkAllChanged(*working);
+         },
+         true, 6},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.change();
+        ui.progress.clear();
+        const std::vector<std::string> wireLog = Apply(c.all);
+        const auto reports = std::count_if(wireLog.begin(), wireLog.end(),
+                                           [](const std::string& e) { return e[0] == 'v'; });
+        EXPECT_EQ(reports, c.reports);
+        std::lock_guard lock(ui.mutex);
+        EXPECT_EQ(ui.progress, progressOf(c.reports));
+    }
 }
 
 TEST_F(DeviceLinkTest, OnlyWhatChangedIsSent) {

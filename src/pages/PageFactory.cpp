@@ -1,6 +1,6 @@
 #include "pages/PageFactory.h"
 
-#include "pages/PlaceholderPage.h"
+#include "pages/LazyPage.h"
 #include "pages/sensitivity/CSensitivityDlg.h"
 #include "pages/buttons/CButtonDlg.h"
 #include "pages/macro/CMacroManagerDlg.h"
@@ -18,4 +18,11 @@ std::unique_ptr<Page> CreatePage(PageKind kind, QWidget* parent, const PageConte
             return std::make_unique<CLightDlg>(parent, context);
     }
     return nullptr;
+}
+
+std::unique_ptr<Page> CreatePageOnFirstShow(PageKind kind, QWidget* parent,
+                                            const PageContext& context) {
+    return std::make_unique<LazyPage>(parent, context, [kind, context](QWidget* host) {
+        return CreatePage(kind, host, context);
+    });
 }

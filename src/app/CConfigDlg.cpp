@@ -15,6 +15,7 @@
 #include "app/AppGlobals.h"
 #include "app/AutoRun.h"
 #include "app/AutoRunDesktopEntry.h"
+#include "app/MainWindowModel.h"
 #include "common/Messages.h"
 #include "app/TrayIcon.h"
 #include "data/ProfileDefaults.h"
@@ -33,22 +34,14 @@
 #include "skin/WarningDialog.h"
 
 namespace {
-CConfigDlg* g_mainWindow = nullptr;
-
 const QString kProfileFilter = QStringLiteral("Gmp(*.gmp)");
 }  // namespace
 
-CConfigDlg* MainWindow() {
-    return g_mainWindow;
-}
-
-CConfigDlg::CConfigDlg(bool autoStart) : visibility_(autoStart) {}
+CConfigDlg::CConfigDlg(bool autoStart)
+    : visibility_(autoStart), model_(std::make_unique<MainWindowModel>(Globals().working)) {}
 
 CConfigDlg::~CConfigDlg() {
     OnDestroy();
-    if (g_mainWindow == this) {
-        g_mainWindow = nullptr;
-    }
 }
 
 int CConfigDlg::RunModal() {
@@ -67,7 +60,7 @@ bool CConfigDlg::OnCreate() {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowSystemMenuHint);
     AppGlobals& g = Globals();
-    g.programFolder = ProgramFolder();
+    // The application object has set the program folder.
     g.skinFolder = g.programFolder / "skins" / "";
     // A missing table is not reported; texts are then empty.
     g.strings.Load(g.programFolder / "lan" / "strings.txt");
@@ -106,7 +99,6 @@ void CConfigDlg::OnInitDialog() {
     RefreshFromProfile();
     CreateWorker();
     BindAndOpenTransports();
-    g_mainWindow = this;
     qCDebug(lcApp) << "main window initialised";
 }
 
@@ -167,6 +159,9 @@ bool CConfigDlg::OnMessage(const MessageEvent& m) {
             return true;
         case msg::kListChoice:
             OnProfileChosen(m.WParam(), m.LParam());
+            return true;
+        case msg::kApplyProgress:
+            ShowApplyProgress(static_cast<int>(m.WParam()), static_cast<int>(m.LParam()));
             return true;
         case msg::kApplyFinished:
             if (link_) {
@@ -230,10 +225,7 @@ void CConfigDlg::OnControl(int key) {
             showMinimized();
             break;
         case control::kNewProfile:
-            if (tagPROFILE* added = store_->NewProfile()) {
-                g.working.slotProfile[g.working.currentSlot] =
-                    static_cast<std::int32_t>(g.profiles.Size() - 1);
-                g.working.Current() = *added;
+            if (model_->NewProfile(*store_)) {
                 RefreshPages();
             }
             break;
@@ -247,11 +239,8 @@ void CConfigDlg::OnControl(int key) {
             ShowProfilePopup();
             break;
         case control::kRestoreDefaults:
-            ResetStateDefaults(g.working, g.strings.Get(str::kDefaultProfileName));
+            model_->RestoreDefaults(g.strings.Get(str::kDefaultProfileName));
             RefreshFromProfile();
-            std::fill(std::begin(g.working.buttonChanged), std::end(g.working.buttonChanged), 1);
-            g.working.sensitivityChanged = g.working.lightingChanged = 1;
-            g.working.reportRateChanged = g.working.profileSwitched = 1;
             link_->RequestApply(true);
             break;
         case control::kApply:
@@ -263,11 +252,12 @@ void CConfigDlg::OnControl(int key) {
             break;
         default:
             if (key >= control::kSlot1 && key <= control::kSlot3) {
-                g.working.currentSlot = key - control::kSlot1;
-                SelectSlot(g.working.currentSlot);
-                RefreshPages();  // nothing is sent or saved until the next apply
-            } else if (key >= 4 && key <= 7 && key != currentTab_) {
-                SelectTab(key);
+                if (model_->SelectSlot(key - control::kSlot1)) {
+                    SelectSlot(g.working.currentSlot);
+                    RefreshPages();  // nothing is sent or saved until the next apply
+                }
+            } else {
+                SelectTab(key);  // a click on the current tab changes nothing
             }
             break;
     }

@@ -13,9 +13,11 @@
 #include "device/DeviceLinkUi.h"
 #include "keys/KeyboardLayout.h"
 
+class ApplyProgressBar;
 class CBitmapBtn;
 class CDlgMenuFunc;
 
+class MainWindowModel;
 class Page;
 class QStackedWidget;
 class DeviceLink;
@@ -76,6 +78,7 @@ public:
     void ApplyPointerSettings(const tagPROFILE& profile) override;
     void ScheduleArrival(int variant, std::chrono::milliseconds delay) override;
     void DeviceNotOpened(int variant) override;
+    void PostApplyProgress(int sent, int total) override;
     void PostApplyFinished(bool buttonsCleared) override;
 
 protected:
@@ -97,6 +100,7 @@ private:
     void ToggleAutoRun();
     void ShowMoreMenu();
     void EnableApplyButtons(bool on);
+    void ShowApplyProgress(int sent, int total);
     std::u16string Text(int number) const;
 
     void BuildFromSkin();
@@ -121,8 +125,9 @@ private:
     std::map<int, CBitmapBtn*> controls_;  // by skin key; owned as child widgets
     QRect listAnchor_;
     QRect pageArea_;
-    int currentTab_ = 0;
+    std::unique_ptr<MainWindowModel> model_;
     QStackedWidget* pageStack_ = nullptr;
+    ApplyProgressBar* applyProgress_ = nullptr;
     Page* pages_[4] = {};  // sensitivity, buttons, lighting, macro: the order of tabs 4 to 7
     QPointer<CDlgMenuFunc> profilePopup_;
     std::unique_ptr<KeyboardLayout> keyboardLayout_;  // names keys on the pages
@@ -138,5 +143,3 @@ private:
     bool destroyed_ = false;
     bool warnedClosedNode_ = false;  // the user hears of a closed device node once
 };
-
-CConfigDlg* MainWindow();

@@ -9,6 +9,7 @@
 
 #include "app/AppGlobals.h"
 #include "app/CConfigDlg.h"
+#include "app/MainWindowModel.h"
 
 #include "pages/Page.h"
 #include "common/Messages.h"
@@ -95,12 +96,12 @@ void CConfigDlg::HideWindow() {
 }
 
 void CConfigDlg::ShowLevel() {
-    if (Page* page = PageOfTab(4)) {
+    if (Page* page = PageOfTab(tab::kSensitivity)) {
         page->SelectLevel();
     }
 }
 void CConfigDlg::ShowReportRate() {
-    if (Page* page = PageOfTab(4)) {
+    if (Page* page = PageOfTab(tab::kSensitivity)) {
         page->ShowReportRate();
     }
 }
@@ -136,6 +137,7 @@ void CConfigDlg::EndApplyWait() {
         return;
     }
     applyWaiting_ = false;
+    ShowApplyProgress(0, 0);
     EnableApplyButtons(true);
     QApplication::restoreOverrideCursor();
     releaseMouse();
@@ -152,6 +154,10 @@ void CConfigDlg::ScheduleArrival(int variant, std::chrono::milliseconds delay) {
             link_->CompleteArrival(variant);
         }
     });
+}
+
+void CConfigDlg::PostApplyProgress(int sent, int total) {
+    PostMessageTo(this, msg::kApplyProgress, static_cast<std::uintptr_t>(sent), total);
 }
 
 void CConfigDlg::PostApplyFinished(bool buttonsCleared) {

@@ -3,6 +3,8 @@
 #include <QStackedWidget>
 
 #include "app/AppGlobals.h"
+#include "app/ApplyProgressBar.h"
+#include "app/MainWindowModel.h"
 #include "app/CConfigDlg.h"
 #include "common/Messages.h"
 #include "data/FixedText.h"
@@ -12,6 +14,7 @@
 #include "platform/KeyboardLayout.h"
 #include "platform/MessageEvent.h"
 #include "platform/QtText.h"
+#include "platform/Trace.h"
 #include "skin/CBitmapBtn.h"
 #include "skin/SkinWindow.h"
 
@@ -30,15 +33,10 @@ constexpr ControlSetup kControls[] = {
     {12, 24, true}, {13, 25, true}, {14, 0, false}, {15, 0, false}, {16, 0, false}, {17, 0, false},
 };
 
-constexpr int kFirstTab = 4;
-constexpr int kLastTab = 7;
-constexpr int kSensitivityTab = 4;
-constexpr int kButtonsTab = 5;
-constexpr int kLightingTab = 6;
 constexpr int kPageAreaKey = 10;
 
 bool IsTab(int key) {
-    return key >= kFirstTab && key <= kLastTab;
+    return MainWindowModel::PageOfTab(key).has_value();
 }
 
 }  // namespace
@@ -72,8 +70,10 @@ void CConfigDlg::BuildFromSkin() {
     }
     listAnchor_ = SkinWindow::RectOf(skin_->Entry(control::kProfileList));
     pageArea_ = SkinWindow::RectOf(skin_->Entry(kPageAreaKey));
+    applyProgress_ = new ApplyProgressBar(this);
+    applyProgress_->setGeometry(pageArea_.left(), pageArea_.bottom() + 6, pageArea_.width(), 3);
     CreatePages();
-    SelectTab(kButtonsTab);
+    SelectTab(tab::kButtons);
 }
 
 void CConfigDlg::ApplyWindowRegion() {
@@ -100,7 +100,7 @@ void CConfigDlg::CreatePages() {
     constexpr PageKind kByTab[] = {PageKind::Sensitivity, PageKind::Buttons, PageKind::Lighting,
                                    PageKind::Macro};
     for (int i = 0; i < 4; ++i) {
-        std::unique_ptr<Page> page = CreatePage(kByTab[i], pageStack_, context);
+        std::unique_ptr<Page> page = CreatePageOnFirstShow(kByTab[i], pageStack_, context);
         pages_[i] = page.release();  // owned by the stack
         pageStack_->addWidget(pages_[i]);
     }
@@ -108,7 +108,8 @@ void CConfigDlg::CreatePages() {
 }
 
 Page* CConfigDlg::PageOfTab(int key) const {
-    return IsTab(key) ? pages_[key - kFirstTab] : nullptr;
+    const std::optional<int> page = MainWindowModel::PageOfTab(key);
+    return page ? pages_[*page] : nullptr;
 }
 
 void CConfigDlg::ClosePopups() {
@@ -146,8 +147,10 @@ void CConfigDlg::OnProfileChosen(std::uintptr_t index, std::intptr_t mode) {
 
 // Exactly one tab is selected: the current page's.
 void CConfigDlg::SelectTab(int key) {
-    currentTab_ = key;
-    for (int k = kFirstTab; k <= kLastTab; ++k) {
+    if (!model_->ClickTab(key)) {
+        return;
+    }
+    for (int k = tab::kFirst; k <= tab::kLast; ++k) {
         controls_[k]->SetCheck(k == key ? 1 : 0);
     }
     if (Page* page = PageOfTab(key)) {
@@ -171,7 +174,7 @@ void CConfigDlg::RefreshPages() {
     list->SetCaption(ReadFixedText(Globals().working.Current().name));
     list->repaint();
     // The macro page shows the library, not the profile.
-    for (int key : {kButtonsTab, kSensitivityTab, kLightingTab}) {
+    for (int key : {tab::kButtons, tab::kSensitivity, tab::kLighting}) {
         if (Page* page = PageOfTab(key)) {
             page->RefreshFromProfile();
         }
@@ -182,6 +185,28 @@ void CConfigDlg::EnableApplyButtons(bool on) {
     for (int key : {control::kApply, control::kOk, control::kRestoreDefaults}) {
         controls_[key]->setEnabled(on);
         controls_[key]->repaint();
+    }
+}
+
+// The bar under the page area fills and Apply counts the reports, so a long apply is never
+// mistaken for a hang.
+void CConfigDlg::ShowApplyProgress(int sent, int total) {
+    if (applyProgress_ == nullptr) {
+        return;
+    }
+    if (!applyWaiting_) {
+        total = 0;  // a late notice after the apply ended
+    }
+    applyProgress_->SetProgress(sent, total);
+    CBitmapBtn* apply = controls_[control::kApply];
+    const std::u16string caption =
+        total > 0 ? QString(QStringLiteral("%1 / %2")).arg(sent).arg(total).toStdU16String()
+                  : Text(5);
+    apply->SetCaption(caption);
+    apply->setAccessibleDescription(total > 0 ? QString::fromStdU16String(caption) : QString());
+    apply->repaint();
+    if (total > 0) {
+        qCDebug(lcApp).noquote() << QStringLiteral("apply progress %1 / %2").arg(sent).arg(total);
     }
 }
 

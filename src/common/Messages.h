@@ -18,6 +18,7 @@ inline constexpr std::uint32_t kButtonHover = 1124;
 inline constexpr std::uint32_t kClosePopup = 1129;
 inline constexpr std::uint32_t kEditNotice = 1230;
 inline constexpr std::uint32_t kApplyFinished = 1256;
+inline constexpr std::uint32_t kApplyProgress = 1257;  // wParam sent, lParam total
 inline constexpr std::uint32_t kListChoice = 1259;
 inline constexpr std::uint32_t kColourInternal = 1294;
 inline constexpr std::uint32_t kDeviceEvent1 = 1325;

@@ -163,6 +163,14 @@ tagPROFILE* ProfileStore::NewProfile() {
     return &added;
 }
 
+bool ProfileStore::NewProfileInCurrentSlot() {
+    if (NewProfile() == nullptr) {
+        return false;
+    }
+    BindCurrentSlotToLast();
+    return true;
+}
+
 void ProfileStore::BindCurrentSlotToLast() {
     working_.Current() = list_.At(list_.Size() - 1);
     working_.slotProfile[working_.currentSlot] = static_cast<std::int32_t>(list_.Size() - 1);

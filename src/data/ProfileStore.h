@@ -43,6 +43,8 @@ public:
     void RepairSlotBindings(tagSTATEBLOCK& block) const;
 
     tagPROFILE* NewProfile();
+    // A new profile, with the current slot bound to it as a copy binds it.
+    bool NewProfileInCurrentSlot();
     bool CopyProfile();
     bool DeleteProfile();
     bool BindSlotToProfile(std::size_t position);

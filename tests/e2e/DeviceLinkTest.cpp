@@ -123,6 +123,13 @@ void DeviceLinkTest::applyReachesTheMouseAndTheWindowFollowsIt() {
                                         LogLine(buttons)};
     QList<QByteArray> log = Vmouse(QStringLiteral("log")).trimmed().split('\n');
     QVERIFY2(log == expected, Vmouse(QStringLiteral("log")).constData());
+    // The window counted the four reports as they went out, before the apply ended.
+    qsizetype at = 0;
+    for (int sent = 0; sent <= 4; ++sent) {
+        at = trace_.indexOf(QStringLiteral("apply progress %1 / 4").arg(sent).toLatin1(), at);
+        QVERIFY2(at >= 0, trace_.constData());
+    }
+    QVERIFY(at < trace_.indexOf("apply finished"));
 
     // A level chosen on the mouse is stored and saved, but not applied: the next apply
     // sends the sensitivity report again.

@@ -267,9 +267,9 @@ void CConfigDlg::OnControl(int key) {
 void CConfigDlg::ShowMoreMenu() {
     CBitmapBtn* more = controls_[control::kMoreMenu];
     CExMenu menu(Globals().skinFolder, this);
-    menu.AppendItem(msg::kCmdCopyProfile, Text(59));
-    menu.AppendItem(msg::kCmdImportProfile, Text(60));
-    menu.AppendItem(msg::kCmdExportProfile, Text(61));
+    menu.AppendItem(msg::kCmdCopyProfile, Text(str::kMoreCopy));
+    menu.AppendItem(msg::kCmdImportProfile, Text(str::kMoreImport));
+    menu.AppendItem(msg::kCmdExportProfile, Text(str::kMoreExport));
     menu.FitItemWidth(more->width());
     menu.Track(more->mapToGlobal(QPoint(0, more->height())), this,
                [this](int id) { OnCommand(id); });

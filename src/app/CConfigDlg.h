@@ -30,8 +30,11 @@ class TransportLibrary;
 namespace control {
 inline constexpr int kClose = 1;
 inline constexpr int kMinimise = 2;
+inline constexpr int kLogo = 3;
 inline constexpr int kRestoreDefaults = 8;
+inline constexpr int kPageArea = 10;
 inline constexpr int kSlot1 = 11;
+inline constexpr int kSlot2 = 12;
 inline constexpr int kSlot3 = 13;
 inline constexpr int kProfileList = 14;
 inline constexpr int kNewProfile = 15;

@@ -7,6 +7,7 @@
 #include "app/MainWindowModel.h"
 #include "app/CConfigDlg.h"
 #include "common/Messages.h"
+#include "common/StringIds.h"
 #include "data/FixedText.h"
 #include "pages/Page.h"
 #include "pages/PageFactory.h"
@@ -28,12 +29,27 @@ struct ControlSetup {
 
 // In creation order.
 constexpr ControlSetup kControls[] = {
-    {1, 0, false},  {2, 0, false},  {3, 0, false},  {4, 1, true},   {5, 2, true},   {6, 3, true},
-    {7, 4, true},   {8, 48, true},  {18, 5, true},  {19, 6, true},  {20, 7, true},  {11, 23, true},
-    {12, 24, true}, {13, 25, true}, {14, 0, false}, {15, 0, false}, {16, 0, false}, {17, 0, false},
+    {control::kClose, 0, false},
+    {control::kMinimise, 0, false},
+    {control::kLogo, 0, false},
+    {tab::kSensitivity, str::kSensitivityTab, true},
+    {tab::kButtons, str::kButtonsTab, true},
+    {tab::kLighting, str::kLightingTab, true},
+    {tab::kMacro, str::kMacroTab, true},
+    {control::kRestoreDefaults, str::kRestoreDefaults, true},
+    {control::kApply, str::kApply, true},
+    {control::kOk, str::kOk, true},
+    {control::kCancel, str::kCancel, true},
+    {control::kSlot1, str::kSlot1, true},
+    {control::kSlot2, str::kSlot2, true},
+    {control::kSlot3, str::kSlot3, true},
+    {control::kProfileList, 0, false},
+    {control::kNewProfile, 0, false},
+    {control::kDeleteProfile, 0, false},
+    {control::kMoreMenu, 0, false},
 };
 
-constexpr int kPageAreaKey = 10;
+constexpr int kPageAreaKey = control::kPageArea;
 
 bool IsTab(int key) {
     return MainWindowModel::PageOfTab(key).has_value();
@@ -61,7 +77,7 @@ void CConfigDlg::BuildFromSkin() {
             tab.hover = tab.pressedOrOn = tab.disabled = 0xFFFFFF;
             b->SetTextColours(tab);
         }
-        if (c.key == 8 || c.key >= 18) {
+        if (c.key == control::kRestoreDefaults || c.key >= control::kApply) {
             b->SetCaptionLayout(0);
         }
         const int key = c.key;
@@ -201,7 +217,7 @@ void CConfigDlg::ShowApplyProgress(int sent, int total) {
     CBitmapBtn* apply = controls_[control::kApply];
     const std::u16string caption =
         total > 0 ? QString(QStringLiteral("%1 / %2")).arg(sent).arg(total).toStdU16String()
-                  : Text(5);
+                  : Text(str::kApply);
     apply->SetCaption(caption);
     apply->setAccessibleDescription(total > 0 ? QString::fromStdU16String(caption) : QString());
     apply->repaint();

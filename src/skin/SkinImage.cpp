@@ -26,7 +26,26 @@ std::optional<QByteArray> ReadWhole(const std::filesystem::path& path) {
     return bytes;
 }
 
+// A plain bitmap decoded by hand, with the reader's result (opaque RGB32), else nothing.
+std::optional<QImage> DecodePlainBitmap(const QByteArray& bytes) {
+    const std::optional<BmpPixels> bmp = BmpPixels::Parse(
+        {reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())});
+    if (!bmp) {
+        return std::nullopt;
+    }
+    QImage image(bmp->Width(), bmp->Height(), QImage::Format_RGB32);
+    if (image.isNull()) {
+        return std::nullopt;
+    }
+    bmp->CopyRect(0, 0, bmp->Width(), bmp->Height(), reinterpret_cast<std::uint32_t*>(image.bits()),
+                  image.bytesPerLine() / 4);
+    return image;
+}
+
 QImage Decode(const QByteArray& bytes) {
+    if (std::optional<QImage> plain = DecodePlainBitmap(bytes)) {
+        return *plain;
+    }
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -79,6 +98,71 @@ QSize LoadSkinImage(const std::filesystem::path& path, QImage& target, qreal dev
         }
     }
     return LoadSkinImage(path, target);
+}
+
+SkinScreen::SkinScreen() = default;
+SkinScreen::~SkinScreen() = default;
+
+void SkinScreen::Clear() {
+    bmp_.reset();
+    file_.reset();
+    image_ = QImage();
+}
+
+void SkinScreen::Load(const std::filesystem::path& path, qreal devicePixelRatio) {
+    Clear();
+    if (devicePixelRatio <= 1.0) {
+        auto file = std::make_unique<QFile>(FromPath(path));
+        if (file->open(QIODevice::ReadOnly)) {
+            const qint64 size = file->size();
+            const uchar* data = size > 0 ? file->map(0, size) : nullptr;
+            if (data != nullptr) {
+                bmp_ = BmpPixels::Parse({data, static_cast<std::size_t>(size)});
+            }
+            if (bmp_) {
+                file_ = std::move(file);
+                return;
+            }
+        }
+    }
+    LoadSkinImage(path, image_, devicePixelRatio);
+}
+
+bool SkinScreen::IsNull() const {
+    return !bmp_ && image_.isNull();
+}
+
+QSize SkinScreen::LogicalSize() const {
+    return bmp_ ? QSize(bmp_->Width(), bmp_->Height()) : ::LogicalSize(image_);
+}
+
+QImage SkinScreen::Cut(const QRect& logical) const {
+    if (!bmp_ || !image_.isNull()) {
+        QImage cut;
+        CutSkinImage(cut, image_, logical.left(), logical.top(), logical.left() + logical.width(),
+                     logical.top() + logical.height());
+        return cut;
+    }
+    QImage cut(logical.size(), QImage::Format_RGB32);
+    if (cut.isNull()) {
+        return cut;
+    }
+    cut.fill(0u);  // beyond the screen, as QImage::copy leaves it
+    bmp_->CopyRect(logical.left(), logical.top(), logical.width(), logical.height(),
+                   reinterpret_cast<std::uint32_t*>(cut.bits()), cut.bytesPerLine() / 4);
+    return cut;
+}
+
+const QImage& SkinScreen::Whole() const {
+    if (image_.isNull() && bmp_) {
+        image_ = QImage(bmp_->Width(), bmp_->Height(), QImage::Format_RGB32);
+        if (!image_.isNull()) {
+            bmp_->CopyRect(0, 0, bmp_->Width(), bmp_->Height(),
+                           reinterpret_cast<std::uint32_t*>(image_.bits()),
+                           image_.bytesPerLine() / 4);
+        }
+    }
+    return image_;
 }
 
 QSize LogicalSize(const QImage& image) {

@@ -7,8 +7,12 @@
 #include <QSize>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 
+#include "skin/BmpPixels.h"
+
+class QFile;
 class QWidget;
 
 // Any picture Qt's readers know (bmp, jpg, gif, ico, png), told by content, not by name.
@@ -37,6 +41,31 @@ struct ImagePlus {
 // PNG artwork with its alpha channel; no result when the file cannot be opened or read.
 std::optional<ImagePlus> LoadImagePlus(const std::filesystem::path& path);
 std::optional<QImage> LoadBitmapPlus(const std::filesystem::path& path);
+
+// A window's state screen, which its controls are cut from. A plain 24-bit bitmap stays
+// mapped and only the rows that are cut are decoded (most of a screen is never looked at);
+// any other picture, and a 2x twin, is decoded whole as LoadSkinImage does.
+class SkinScreen {
+public:
+    SkinScreen();
+    ~SkinScreen();
+    SkinScreen(const SkinScreen&) = delete;
+    SkinScreen& operator=(const SkinScreen&) = delete;
+
+    void Load(const std::filesystem::path& path, qreal devicePixelRatio);
+    void Clear();
+    bool IsNull() const;
+    QSize LogicalSize() const;
+    // Exactly what CutSkinImage gives for the whole screen and this logical rectangle.
+    QImage Cut(const QRect& logical) const;
+    // The whole screen, decoded on first use.
+    const QImage& Whole() const;
+
+private:
+    std::unique_ptr<QFile> file_;
+    std::optional<BmpPixels> bmp_;  // points into the mapping of file_
+    mutable QImage image_;
+};
 
 // The target becomes a copy of the source's rectangle (left, top)-(right, bottom), given in
 // logical pixels, with the source's ratio; parts beyond the source come out transparent.

@@ -38,21 +38,31 @@ bool SkinWindow::Load(const std::filesystem::path& skinFolder, const std::string
         LoadSkinImage(picture(key), target, at);
     };
     load(u"Mask", mask_, 1.0);
-    load(u"Normal", screens_[0], ratio);
-    load(u"Over", screens_[1], ratio);
-    load(u"Down", screens_[2], ratio);
-    load(u"Disable", screens_[3], ratio);
-    background_ = screens_[0];
+    load(u"Normal", background_, ratio);
+    const char16_t* const kStates[3] = {u"Over", u"Down", u"Disable"};
+    for (int i = 0; i < 3; ++i) {
+        if (layout_.Value(u"SCREEN", kStates[i]).empty()) {
+            states_[i].Clear();
+        } else {
+            states_[i].Load(picture(kStates[i]), ratio);
+        }
+    }
 
     QSize size = LogicalSize(background_);
     bool any = !background_.isNull();
-    for (const QImage* other : {&screens_[1], &screens_[2], &screens_[3], &mask_}) {
-        if (!other->isNull()) {
+    for (const SkinScreen& state : states_) {
+        if (!state.IsNull()) {
             if (size.isEmpty()) {
-                size = LogicalSize(*other);
+                size = state.LogicalSize();
             }
             any = true;
         }
+    }
+    if (!mask_.isNull()) {
+        if (size.isEmpty()) {
+            size = LogicalSize(mask_);
+        }
+        any = true;
     }
     if (size.isEmpty()) {
         size = fallbackSize;
@@ -79,14 +89,19 @@ CBitmapBtn* SkinWindow::CreateButton(int key) {
     auto* button = new CBitmapBtn(&host_);
     const QRect r = RectOf(Entry(key));
     button->setGeometry(r);
-    button->SetSkinPictures(screens_[0], screens_[1], screens_[2], screens_[3], r);
+    // Cut here, so a state screen decodes only the rows its controls cover.
+    QImage normal;
+    CutSkinImage(normal, background_, r.left(), r.top(), r.left() + r.width(),
+                 r.top() + r.height());
+    const QRect own(QPoint(0, 0), r.size());
+    button->SetSkinPictures(normal, states_[0].Cut(r), states_[1].Cut(r), states_[2].Cut(r), own);
     button->show();
     return button;
 }
 
 void SkinWindow::Finish() {
-    for (QImage& screen : screens_) {
-        screen = QImage();
+    for (SkinScreen& state : states_) {
+        state.Clear();
     }
     const std::optional<QRegion> region = RegionFromMask(mask_);
     // An all-white mask would leave nothing to see or click: such a window keeps its
@@ -152,4 +167,12 @@ bool SkinWindow::eventFilter(QObject* watched, QEvent* event) {
         default:
             return false;
     }
+}
+
+const QImage& SkinWindow::Screen(int index) const {
+    static const QImage kNone;
+    if (index == 0) {
+        return background_;
+    }
+    return index >= 1 && index <= 3 ? states_[index - 1].Whole() : kNone;
 }

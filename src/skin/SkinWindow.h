@@ -14,6 +14,7 @@
 #include <string>
 
 #include "skin/SkinEntry.h"
+#include "skin/SkinImage.h"
 #include "skin/SkinIni.h"
 
 class CBitmapBtn;
@@ -52,7 +53,8 @@ public:
 
     const QImage& Background() const { return background_; }
     const QImage& Mask() const { return mask_; }
-    const QImage& Screen(int index) const { return screens_[index]; }
+    // Normal, Over, Down, Disable; the last three only until Finish.
+    const QImage& Screen(int index) const;
 
     // The window paints itself: background 1:1, then the window's own texts, into one
     // off-screen picture copied to the window in one go.
@@ -71,7 +73,7 @@ private:
     SkinIni layout_;
     QImage background_;
     QImage mask_;
-    QImage screens_[4];  // Normal, Over, Down, Disable; only while loading
+    SkinScreen states_[3];  // Over, Down, Disable; only while loading
     std::function<void(QPainter&)> drawTexts_;
     bool dragEnabled_ = true;
     bool dragging_ = false;

@@ -1,8 +1,12 @@
 #include "skin/BmpPixels.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 
 namespace {
+
+static_assert(std::endian::native == std::endian::little, "pixels are read as little-endian words");
 
 std::uint32_t U32(const std::uint8_t* p) {
     return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
@@ -68,8 +72,16 @@ void BmpPixels::CopyRect(int left, int top, int width, int height, std::uint32_t
     for (int y = y0; y < y1; ++y) {
         const std::uint8_t* s = Row(y) + static_cast<std::size_t>(x0) * bytesPerPixel_;
         std::uint32_t* t = target + (y - top) * targetStride + (x0 - left);
-        for (int x = x0; x < x1; ++x, s += bytesPerPixel_) {
-            *t++ = 0xFF000000u | std::uint32_t(s[2]) << 16 | std::uint32_t(s[1]) << 8 | s[0];
+        // Four bytes at a time (blue, green, red and the next pixel's blue), but the last
+        // pixel of a row, whose fourth byte may lie past the end of the file.
+        int x = x0;
+        for (; x < x1 - 1; ++x, s += 3) {
+            std::uint32_t v;
+            std::memcpy(&v, s, 4);
+            *t++ = 0xFF000000u | (v & 0x00FFFFFFu);
+        }
+        if (x < x1) {
+            *t = 0xFF000000u | std::uint32_t(s[2]) << 16 | std::uint32_t(s[1]) << 8 | s[0];
         }
     }
 }

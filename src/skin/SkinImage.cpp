@@ -74,6 +74,25 @@ QRegion ToRegion(const std::vector<SkinRect>& rects) {
 }  // namespace
 
 QSize LoadSkinImage(const std::filesystem::path& path, QImage& target) {
+    // A plain bitmap straight from its mapping: no copy of the file in between.
+    {
+        QFile file(FromPath(path));
+        if (file.open(QIODevice::ReadOnly) && file.size() > 0) {
+            if (const uchar* data = file.map(0, file.size())) {
+                const std::optional<BmpPixels> bmp =
+                    BmpPixels::Parse({data, static_cast<std::size_t>(file.size())});
+                if (bmp) {
+                    target = QImage(bmp->Width(), bmp->Height(), QImage::Format_RGB32);
+                    if (!target.isNull()) {
+                        bmp->CopyRect(0, 0, bmp->Width(), bmp->Height(),
+                                      reinterpret_cast<std::uint32_t*>(target.bits()),
+                                      target.bytesPerLine() / 4);
+                    }
+                    return target.isNull() ? QSize(0, 0) : target.size();
+                }
+            }
+        }
+    }
     const std::optional<QByteArray> bytes = ReadWhole(path);
     target = bytes ? Decode(*bytes) : QImage();
     return target.isNull() ? QSize(0, 0) : target.size();
@@ -220,12 +239,23 @@ std::optional<QRegion> RegionFromMask(const QImage& mask) {
     if (mask.isNull()) {
         return std::nullopt;
     }
-    const QImage argb = mask.convertToFormat(QImage::Format_ARGB32);
+    // Only the colour counts, so both 32-bit layouts are read as they are.
+    const bool direct =
+        mask.format() == QImage::Format_RGB32 || mask.format() == QImage::Format_ARGB32;
+    const QImage argb = direct ? mask : mask.convertToFormat(QImage::Format_ARGB32);
     const std::optional<std::vector<SkinRect>> rects = RegionFromMask(View(argb));
     if (!rects) {
         return std::nullopt;
     }
     return ToRegion(*rects);
+}
+
+std::optional<QRegion> RegionFromMask(const SkinScreen& mask) {
+    if (const BmpPixels* bmp = mask.Bitmap()) {
+        const std::optional<std::vector<SkinRect>> rects = RegionFromMask(*bmp);
+        return rects ? std::optional(ToRegion(*rects)) : std::nullopt;
+    }
+    return RegionFromMask(mask.Whole());
 }
 
 void RegionFromKeyColour(QWidget& window, const QImage& picture) {

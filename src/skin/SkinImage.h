@@ -60,6 +60,8 @@ public:
     QImage Cut(const QRect& logical) const;
     // The whole screen, decoded on first use.
     const QImage& Whole() const;
+    // The mapped bitmap, when the screen is one.
+    const BmpPixels* Bitmap() const { return bmp_ ? &*bmp_ : nullptr; }
 
 private:
     std::unique_ptr<QFile> file_;
@@ -75,6 +77,7 @@ void CutSkinImage(QImage& target, const QImage& source, int left, int top, int r
 // The union of the mask's non-white pixels; no region for a null mask. Masks are read at 1x:
 // window shapes are in logical pixels.
 std::optional<QRegion> RegionFromMask(const QImage& mask);
+std::optional<QRegion> RegionFromMask(const SkinScreen& mask);
 
 // Shapes the window to its picture without the pixels of the colour at (0, 0).
 void RegionFromKeyColour(QWidget& window, const QImage& picture);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "skin/BmpPixels.h"
+
 namespace {
 
 bool IsWhite(std::uint32_t argb) {
@@ -35,6 +37,16 @@ std::optional<std::vector<SkinRect>> RegionFromMask(const PixelView& mask) {
     std::vector<SkinRect> rects;
     for (int y = 0; y < mask.height; ++y) {
         AddRuns(rects, y, mask.width, [&](int x) { return !IsWhite(mask.At(x, y)); });
+    }
+    return rects;
+}
+
+std::optional<std::vector<SkinRect>> RegionFromMask(const BmpPixels& mask) {
+    std::vector<std::uint32_t> row(static_cast<std::size_t>(mask.Width()));
+    std::vector<SkinRect> rects;
+    for (int y = 0; y < mask.Height(); ++y) {
+        mask.CopyRect(0, y, mask.Width(), 1, row.data(), mask.Width());
+        AddRuns(rects, y, mask.Width(), [&](int x) { return !IsWhite(row[x]); });
     }
     return rects;
 }

@@ -30,6 +30,9 @@ struct PixelView {
 // The union of the non-white pixels as one rectangle per run and row, sorted by row and then
 // by x. No picture gives no region; an all-white picture gives an empty one.
 std::optional<std::vector<SkinRect>> RegionFromMask(const PixelView& mask);
+// The same, read row by row from a bitmap file in place.
+class BmpPixels;
+std::optional<std::vector<SkinRect>> RegionFromMask(const BmpPixels& mask);
 
 // The window's rectangle without the pixels that have the colour of the picture's top-left
 // pixel; window pixels beyond the picture stay in.

@@ -37,7 +37,11 @@ bool SkinWindow::Load(const std::filesystem::path& skinFolder, const std::string
         }
         LoadSkinImage(picture(key), target, at);
     };
-    load(u"Mask", mask_, 1.0);
+    if (layout_.Value(u"SCREEN", u"Mask").empty()) {
+        mask_.Clear();
+    } else {
+        mask_.Load(picture(u"Mask"), 1.0);
+    }
     load(u"Normal", background_, ratio);
     const char16_t* const kStates[3] = {u"Over", u"Down", u"Disable"};
     for (int i = 0; i < 3; ++i) {
@@ -58,9 +62,9 @@ bool SkinWindow::Load(const std::filesystem::path& skinFolder, const std::string
             any = true;
         }
     }
-    if (!mask_.isNull()) {
+    if (!mask_.IsNull()) {
         if (size.isEmpty()) {
-            size = LogicalSize(mask_);
+            size = mask_.LogicalSize();
         }
         any = true;
     }
@@ -104,6 +108,7 @@ void SkinWindow::Finish() {
         state.Clear();
     }
     const std::optional<QRegion> region = RegionFromMask(mask_);
+    mask_.Clear();
     // An all-white mask would leave nothing to see or click: such a window keeps its
     // rectangle, like one without a mask.
     if (region && !region->isEmpty()) {
@@ -114,18 +119,16 @@ void SkinWindow::Finish() {
 }
 
 void SkinWindow::Paint() const {
-    QImage frame = OffscreenFrame(host_);
-    {
-        QPainter p(&frame);
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        // The theme's dark ground shows where the background picture is missing or short.
-        p.fillRect(host_.rect(), QColor(18, 20, 24));
-        p.drawImage(0, 0, background_);
-        if (drawTexts_) {
-            drawTexts_(p);
-        }
+    // Straight into the window's backing store, which is the off-screen picture that reaches
+    // the screen in one transfer; painting is clipped to what needs it.
+    QPainter p(&host_);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    // The theme's dark ground shows where the background picture is missing or short.
+    p.fillRect(host_.rect(), QColor(18, 20, 24));
+    p.drawImage(0, 0, background_);
+    if (drawTexts_) {
+        drawTexts_(p);
     }
-    QPainter(&host_).drawImage(0, 0, frame);
 }
 
 bool SkinWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -52,7 +52,6 @@ public:
     void Finish();
 
     const QImage& Background() const { return background_; }
-    const QImage& Mask() const { return mask_; }
     // Normal, Over, Down, Disable; the last three only until Finish.
     const QImage& Screen(int index) const;
 
@@ -72,7 +71,7 @@ private:
     QWidget& host_;
     SkinIni layout_;
     QImage background_;
-    QImage mask_;
+    SkinScreen mask_;  // only while loading
     SkinScreen states_[3];  // Over, Down, Disable; only while loading
     std::function<void(QPainter&)> drawTexts_;
     bool dragEnabled_ = true;

@@ -174,9 +174,13 @@ Window MacroPage() {
         C(17, "Insert", {724, 60, 136, 32}, Kind::Button, "Insert delays or events"),
         C(20, "InsertArea", {0, 0, kPageW, kPageH}, Kind::Area, "Insert dialog"),
     };
+    // Under the event list's right: the macro's share of the mouse's memory, and below it
+    // where the mouse would cut a macro too long.
     w.texts = {{10, Ltrb(34, 198, 224, 226)},
                {11, Ltrb(34, 292, 224, 320)},
-               {15, Ltrb(230, 378, 286, 403)}};
+               {15, Ltrb(230, 378, 286, 403)},
+               {2101, {540, 446, 320, 22}},
+               {2102, {540, 468, 320, 22}}};
     return w;
 }
 

@@ -286,6 +286,17 @@ private slots:
         }
     }
 
+    // The lighting page paints the timing value in a box 20 above the slider's track, 15 high,
+    // moving with the thumb along the track; it must not cover a painted text.
+    void lightingValueBoxClearsTexts() {
+        const art::Window& w = art::WindowNamed("skin_light");
+        const art::Rect s = w.Find(28)->rect;
+        const art::Rect strip{s.x - 6, s.y - 20, s.w + 31, 15};
+        for (const art::PaintedText& t : w.texts) {
+            QVERIFY2(!t.rect.Intersects(strip), QByteArray::number(t.string));
+        }
+    }
+
     // The lighting page hides labels with a patch of 17, 17, 17; the art under it must be
     // that colour wherever no slider groove runs, or the patch shows.
     void lightingPanelMatchesPatch() {

@@ -140,8 +140,11 @@ void ReviewPainter::DrawTexts(QImage& img, const art::Window& w) const {
         const QRect r(t.rect.x, t.rect.y, t.rect.w, t.rect.h);
         const int align = t.string == 75 || t.string == 70 ? Qt::AlignRight : Qt::AlignLeft;
         QString text = strings_.value(t.string);
-        if (text.contains("%2")) {
-            text = text.arg(64).arg(100);  // sample numbers of a template
+        // Templates with a sample: a macro too long for the mouse's memory.
+        if (t.string == 2101) {
+            text = text.arg(112).arg(100);
+        } else if (t.string == 2102) {
+            text = text.arg(9).arg("Delay 50 ms");
         }
         p.drawText(r, align | Qt::AlignVCenter | Qt::TextWordWrap, text);
     }

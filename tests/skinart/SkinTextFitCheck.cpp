@@ -235,6 +235,9 @@ QString InkMisfit(const QFont& font, const QRect& rect, int flags, const QString
             }
         }
     }
+    if (ink.isNull()) {
+        return "draws nothing";
+    }
     // In logical pixels, widened to whole ones.
     ink = QRectF(ink.x() / ratio, ink.y() / ratio, ink.width() / ratio, ink.height() / ratio)
               .toAlignedRect()

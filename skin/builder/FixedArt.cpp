@@ -121,6 +121,37 @@ void PaintThumb(QPainter& p, ThumbShape shape) {
     }
 }
 
+// Drawn in the 15 x 15 cell of the 1x icon.
+void PaintRowIcon(QPainter& p, int kind) {
+    const QPointF c(7.5, 7.5);
+    QPen pen(QColor(120, 200, 255), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    switch (kind) {
+        case 2:    // press: an arrow going down onto a key
+        case 3: {  // release: the arrow leaving it
+            const bool press = kind == 2;
+            pen.setColor(press ? QColor(90, 220, 130) : QColor(255, 170, 70));
+            p.setPen(pen);
+            const qreal s = press ? 1 : -1;
+            p.drawLine(QPointF(7.5, 7.5 - 5 * s), QPointF(7.5, 7.5 + 4 * s));
+            p.drawPolyline(QPolygonF({QPointF(3.5, 7.5 + 0.5 * s), QPointF(7.5, 7.5 + 4.5 * s),
+                                      QPointF(11.5, 7.5 + 0.5 * s)}));
+            break;
+        }
+        case 4:
+            p.setPen(pen);
+            p.drawEllipse(c, 5.8, 5.8);
+            p.drawPolyline(QPolygonF({QPointF(7.5, 4), QPointF(7.5, 7.5), QPointF(10, 9)}));
+            break;
+        default: {
+            pen.setColor(QColor(220, 226, 232));
+            p.setPen(pen);
+            p.drawRoundedRect(QRectF(3.5, 1.5, 8, 12), 4, 4);
+            p.drawLine(QPointF(7.5, 2), QPointF(7.5, 6));
+            break;
+        }
+    }
+}
+
 }  // namespace
 
 QImage DrawThumb(ThumbShape shape) {
@@ -186,8 +217,10 @@ QImage DrawLightDisabled() {
     return img;
 }
 
-QImage DrawScrollBarSkin() {
-    QImage img(9 * kScrollUnit, 3 * kScrollUnit, QImage::Format_RGB32);
+QImage DrawScrollBarSkin(int scale) {
+    // Drawn in cell units whatever the scale: the picture's ratio scales the painter.
+    QImage img(9 * kScrollUnit * scale, 3 * kScrollUnit * scale, QImage::Format_RGB32);
+    img.setDevicePixelRatio(scale);
     img.fill(Qt::black);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -200,39 +233,24 @@ QImage DrawScrollBarSkin() {
 }
 
 QImage DrawRowIcon(int kind) {
-    return OnKeyColour(15, 15, QColor(255, 0, 0), Qt::black, [&](QPainter& p) {
-        const QPointF c(7.5, 7.5);
-        QPen pen(QColor(120, 200, 255), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-        switch (kind) {
-            case 2:    // press: an arrow going down onto a key
-            case 3: {  // release: the arrow leaving it
-                const bool press = kind == 2;
-                pen.setColor(press ? QColor(90, 220, 130) : QColor(255, 170, 70));
-                p.setPen(pen);
-                const qreal s = press ? 1 : -1;
-                p.drawLine(QPointF(7.5, 7.5 - 5 * s), QPointF(7.5, 7.5 + 4 * s));
-                p.drawPolyline(QPolygonF({QPointF(3.5, 7.5 + 0.5 * s), QPointF(7.5, 7.5 + 4.5 * s),
-                                          QPointF(11.5, 7.5 + 0.5 * s)}));
-                break;
-            }
-            case 4:
-                p.setPen(pen);
-                p.drawEllipse(c, 5.8, 5.8);
-                p.drawPolyline(QPolygonF({QPointF(7.5, 4), QPointF(7.5, 7.5), QPointF(10, 9)}));
-                break;
-            default: {
-                pen.setColor(QColor(220, 226, 232));
-                p.setPen(pen);
-                p.drawRoundedRect(QRectF(3.5, 1.5, 8, 12), 4, 4);
-                p.drawLine(QPointF(7.5, 2), QPointF(7.5, 6));
-                break;
-            }
-        }
-    });
+    return OnKeyColour(15, 15, QColor(255, 0, 0), Qt::black,
+                       [&](QPainter& p) { PaintRowIcon(p, kind); });
 }
 
-QImage DrawSubmenuArrow() {
-    QImage img(32, 32, QImage::Format_ARGB32);
+QImage DrawRowIconTwin(int kind) {
+    QImage img(30, 30, QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(2);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    PaintRowIcon(p, kind);
+    p.end();
+    return img.convertToFormat(QImage::Format_ARGB32);
+}
+
+QImage DrawSubmenuArrow(int scale) {
+    QImage img(32 * scale, 32 * scale, QImage::Format_ARGB32);
+    img.setDevicePixelRatio(scale);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);

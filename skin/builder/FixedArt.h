@@ -16,12 +16,15 @@ QImage DrawListMask();
 // Shown over the colour controls when the effect chooses its own colours.
 QImage DrawLightDisabled();
 // Nine cells by three rows: up, down, thumb, track; left, right, thumb, track; corner.
-QImage DrawScrollBarSkin();
+// `scale` 2 draws the same at twice the pixels, for screens of ratio 2.
+QImage DrawScrollBarSkin(int scale = 1);
 // Event list icons on pure red, the colour the list leaves out: 2 press, 3 release,
 // 4 delay, 5 mouse button.
 QImage DrawRowIcon(int kind);
+// The same icon at twice the pixels with anti-aliased, transparent edges instead of the red.
+QImage DrawRowIconTwin(int kind);
 // The submenu arrow, 32 x 32 with alpha, its arrow where the menu draws it into the item.
-QImage DrawSubmenuArrow();
+QImage DrawSubmenuArrow(int scale = 1);
 QImage DrawAppIcon(int size);
 
 }  // namespace art

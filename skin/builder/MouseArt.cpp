@@ -167,9 +167,10 @@ QPainterPath ZoneShape(int z) {
     return s;
 }
 
-QImage DrawZone(int z) {
+QImage DrawZone(int z, int scale) {
     const Rect r = kZones[z];
-    QImage img(r.w, r.h, QImage::Format_ARGB32);
+    QImage img(r.w * scale, r.h * scale, QImage::Format_ARGB32);
+    img.setDevicePixelRatio(scale);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -184,8 +185,9 @@ QImage DrawZone(int z) {
     return img;
 }
 
-QImage DrawPreviewMouse(const Rect& preview) {
-    QImage img(preview.w, preview.h, QImage::Format_ARGB32_Premultiplied);
+QImage DrawPreviewMouse(const Rect& preview, int scale) {
+    QImage img(preview.w * scale, preview.h * scale, QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(scale);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);

@@ -18,11 +18,12 @@ QPainterPath MouseOutline(const QRectF& box);
 void DrawButtonPageMouse(QPainter& p, const Window& buttonPage);
 
 // Mouse.png: the preview mouse, nose left, the size of the preview rectangle; the light
-// zones are windows in its shell through which the zone pictures show.
-QImage DrawPreviewMouse(const Rect& preview);
+// zones are windows in its shell through which the zone pictures show. `scale` 2 draws the
+// same at twice the pixels, for screens of ratio 2 (here and for the zones).
+QImage DrawPreviewMouse(const Rect& preview, int scale = 1);
 // Zone z (0..4) as its picture, the size of its fixed rectangle: white light whose alpha the
 // lighting page keeps when it recolours it.
-QImage DrawZone(int z);
+QImage DrawZone(int z, int scale = 1);
 // The zone's lit shape in page coordinates.
 QPainterPath ZoneShape(int z);
 

@@ -79,16 +79,24 @@ bool WriteFixed(const QString& folder) {
         ok = Save(DrawThumb(shape), f + name) && ok;
         ok = Save(DrawThumbTwin(shape), TwinOf(f + name)) && ok;
     }
-    ok = Save(DrawPreviewMouse(WindowNamed("skin_light").Find(29)->rect), f + "Mouse.png") && ok;
+    const Rect preview = WindowNamed("skin_light").Find(29)->rect;
+    ok = Save(DrawPreviewMouse(preview), f + "Mouse.png") && ok;
+    ok = Save(DrawPreviewMouse(preview, 2), TwinOf(f + "Mouse.png")) && ok;
     ok = Save(DrawLightDisabled(), f + "light_dis.jpg", 92) && ok;
     for (int z = 0; z < 5; ++z) {
-        ok = Save(DrawZone(z), f + QString::number(z + 1) + ".png") && ok;
+        const QString zone = f + QString::number(z + 1) + ".png";
+        ok = Save(DrawZone(z), zone) && ok;
+        ok = Save(DrawZone(z, 2), TwinOf(zone)) && ok;
     }
     ok = Save(DrawScrollBarSkin(), f + "res/res_136.bmp") && ok;
+    ok = Save(DrawScrollBarSkin(2), TwinOf(f + "res/res_136.bmp")) && ok;
     for (int k = 2; k <= 5; ++k) {
-        ok = Save(DrawRowIcon(k), f + "res/res_" + QString::number(k) + ".bmp") && ok;
+        const QString icon = f + "res/res_" + QString::number(k) + ".bmp";
+        ok = Save(DrawRowIcon(k), icon) && ok;
+        ok = Save(DrawRowIconTwin(k), TwinOf(icon)) && ok;
     }
     ok = Save(DrawSubmenuArrow(), f + "res/res_129.png") && ok;
+    ok = Save(DrawSubmenuArrow(2), TwinOf(f + "res/res_129.png")) && ok;
     ok = Save(DrawAppIcon(256), f + "res/res_128.png") && ok;
     // The desktop's icon theme wants each size drawn, not scaled from one picture.
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {

@@ -45,21 +45,21 @@ const std::vector<FixedPicture>& FixedPictures() {
         std::vector<FixedPicture> p = {
             // The macro list popup: 190 wide, at most ten rows of 25.
             {"list_mask.bmp", 190, 250},
-            {"slider_arrow_up.bmp", 0, 0},
-            {"slider_arrow_down.bmp", 0, 0},
-            {"slider_arrow_rect.bmp", 0, 0},
-            {"Mouse.png", preview.w, preview.h},
+            {"slider_arrow_up.bmp", 0, 0, true},
+            {"slider_arrow_down.bmp", 0, 0, true},
+            {"slider_arrow_rect.bmp", 0, 0, true},
+            {"Mouse.png", preview.w, preview.h, true},
             {"light_dis.jpg", kLightDisabled.w, kLightDisabled.h},
-            {"res/res_136.bmp", 9 * kScrollUnit, 3 * kScrollUnit},
-            {"res/res_2.bmp", 15, 15},
-            {"res/res_3.bmp", 15, 15},
-            {"res/res_4.bmp", 15, 15},
-            {"res/res_5.bmp", 15, 15},
-            {"res/res_129.png", 32, 32},
+            {"res/res_136.bmp", 9 * kScrollUnit, 3 * kScrollUnit, true},
+            {"res/res_2.bmp", 15, 15, true},
+            {"res/res_3.bmp", 15, 15, true},
+            {"res/res_4.bmp", 15, 15, true},
+            {"res/res_5.bmp", 15, 15, true},
+            {"res/res_129.png", 32, 32, true},
             {"res/res_128.png", 256, 256},
         };
         for (int z = 0; z < 5; ++z) {
-            p.push_back({std::to_string(z + 1) + ".png", kZones[z].w, kZones[z].h});
+            p.push_back({std::to_string(z + 1) + ".png", kZones[z].w, kZones[z].h, true});
         }
         return p;
     }();

@@ -112,6 +112,7 @@ struct FixedPicture {
     std::string file;  // relative to the skin folder
     int width = 0;
     int height = 0;
+    bool twin = false;  // drawn a second time at twice the pixels, for screens of ratio 2
 };
 
 const std::vector<Window>& Windows();

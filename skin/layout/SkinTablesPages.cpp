@@ -139,8 +139,9 @@ Window LightingPage() {
             C(12 + k, ("Preset" + n).c_str(), r, Kind::Swatch, ("Preset colour " + n).c_str()),
             kPresets[k]));
     }
-    // The value box rides 20 above the track, from 6 left of its start.
-    w.controls.push_back(Thumb(C(28, "Timing", {28, 450, 350, 22}, Kind::Slider, "Effect timing"),
+    // The value box rides 20 above the track, from 6 left of its start, 15 high: low enough
+    // to leave the explanation above it (down to 436) uncovered.
+    w.controls.push_back(Thumb(C(28, "Timing", {28, 458, 350, 22}, Kind::Slider, "Effect timing"),
                                "slider_arrow_rect.bmp"));
     w.controls.push_back(C(29, "Preview", {40, 140, 360, 240}, Kind::Area, "Preview"));
     w.texts = {{71, Ltrb(435, 370, 635, 390)}, {72, Ltrb(435, 444, 635, 464)},
@@ -174,9 +175,13 @@ Window MacroPage() {
         C(17, "Insert", {724, 60, 136, 32}, Kind::Button, "Insert delays or events"),
         C(20, "InsertArea", {0, 0, kPageW, kPageH}, Kind::Area, "Insert dialog"),
     };
+    // Under the event list's right: the macro's share of the mouse's memory, and below it
+    // where the mouse would cut a macro too long.
     w.texts = {{10, Ltrb(34, 198, 224, 226)},
                {11, Ltrb(34, 292, 224, 320)},
-               {15, Ltrb(230, 378, 286, 403)}};
+               {15, Ltrb(230, 378, 286, 403)},
+               {2101, {540, 446, 320, 22}},
+               {2102, {540, 468, 320, 22}}};
     return w;
 }
 

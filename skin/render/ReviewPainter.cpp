@@ -135,10 +135,18 @@ void ReviewPainter::DrawTexts(QImage& img, const art::Window& w) const {
     f.setPixelSize(14);
     p.setFont(f);
     for (const art::PaintedText& t : w.texts) {
-        p.setPen(kHeadings.contains(t.string) ? QColor(1, 81, 142) : QColor(Qt::white));
+        // Headings and dialog texts in the accent's light tint, which reads on the dark ground.
+        p.setPen(kHeadings.contains(t.string) ? QColor(104, 176, 232) : QColor(Qt::white));
         const QRect r(t.rect.x, t.rect.y, t.rect.w, t.rect.h);
         const int align = t.string == 75 || t.string == 70 ? Qt::AlignRight : Qt::AlignLeft;
-        p.drawText(r, align | Qt::AlignVCenter | Qt::TextWordWrap, strings_.value(t.string));
+        QString text = strings_.value(t.string);
+        // Templates with a sample: a macro too long for the mouse's memory.
+        if (t.string == 2101) {
+            text = text.arg(112).arg(100);
+        } else if (t.string == 2102) {
+            text = text.arg(9).arg("Delay 50 ms");
+        }
+        p.drawText(r, align | Qt::AlignVCenter | Qt::TextWordWrap, text);
     }
 }
 

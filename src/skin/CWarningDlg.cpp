@@ -4,10 +4,10 @@
 #include <QPainter>
 
 #include "skin/CBitmapBtn.h"
+#include "skin/SkinColours.h"
 #include "skin/SkinText.h"
 
 namespace {
-constexpr std::uint32_t kThemeColour = 0x8E5101;
 // The message rectangle reaches to (480, 330); a dialog without artwork still holds it.
 const QSize kFallbackSize(500, 380);
 }  // namespace
@@ -15,7 +15,7 @@ const QSize kFallbackSize(500, 380);
 TextStyle WarningTitleStyle(const std::u16string& title) {
     TextStyle s;
     s.text = title;
-    s.colour = kThemeColour;
+    s.colour = skin_colour::kAccentText;
     s.format = dt::kSingleLine | dt::kVCenter | dt::kLeft;
     s.rect = {34, 0, 234, 58};
     return s;
@@ -24,7 +24,7 @@ TextStyle WarningTitleStyle(const std::u16string& title) {
 TextStyle WarningMessageStyle(const std::u16string& message) {
     TextStyle s;
     s.text = message;
-    s.colour = kThemeColour;
+    s.colour = skin_colour::kAccentText;
     s.format = dt::kCenter | dt::kWordBreak;
     s.centreVertically = true;
     s.rect = {20, 60, 480, 330};

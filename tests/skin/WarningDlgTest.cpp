@@ -81,7 +81,7 @@ private slots:
         QVERIFY(offCentre.manhattanLength() <= 4);
     }
 
-    void paintsTitleAndMessageInTheThemeColour() {
+    void paintsTitleAndMessageInTheLightAccent() {
         TempDir dir;
         WriteSkin(dir.Path(), "skin_warning.ini", 500, 380, kLayout);
         CWarningDlg dialog(nullptr, dir.Path(), u"OK", u"Cancel");
@@ -92,8 +92,8 @@ private slots:
             for (int y = area.top(); y <= area.bottom(); ++y) {
                 for (int x = area.left(); x <= area.right(); ++x) {
                     const QColor c = shot.pixelColor(x, y);
-                    if (qAbs(c.red() - 1) < 10 && qAbs(c.green() - 81) < 10 &&
-                        qAbs(c.blue() - 142) < 10) {
+                    if (qAbs(c.red() - 104) < 10 && qAbs(c.green() - 176) < 10 &&
+                        qAbs(c.blue() - 232) < 10) {
                         return true;
                     }
                 }

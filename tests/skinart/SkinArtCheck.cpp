@@ -1,7 +1,10 @@
 // Reads the built skin folder as the windows read it and holds it against the layout table:
 // every key a window reads has a real rectangle inside the window, the five screens agree in
 // size, every picture exists and loads, and the places that other windows depend on fit.
+#include <QDir>
+#include <QDirIterator>
 #include <QImage>
+#include <QPainter>
 #include <QTest>
 
 #include "SkinLayout.h"
@@ -43,6 +46,42 @@ QString TwinOf(const QString& file) {
 
 art::Rect ToArt(const SkinEntry& e) {
     return {e.left, e.top, e.Width(), e.Height()};
+}
+
+// The picture as it shows over black, the ground the key-colour pictures are blended onto. A
+// 1x picture whose twin has alpha where it has none uses a key colour (its top-left pixel)
+// for what is seen through.
+QImage OverBlack(const QImage& picture, bool keyed) {
+    QImage img = picture.convertToFormat(QImage::Format_ARGB32);
+    // Pixels against pixels: the reader marks "@2x" files with ratio 2.
+    img.setDevicePixelRatio(1);
+    if (keyed) {
+        const QRgb key = img.pixel(0, 0);
+        for (int y = 0; y < img.height(); ++y) {
+            for (int x = 0; x < img.width(); ++x) {
+                if (img.pixel(x, y) == key) {
+                    img.setPixel(x, y, 0);
+                }
+            }
+        }
+    }
+    QImage out(img.size(), QImage::Format_RGB32);
+    out.fill(Qt::black);
+    QPainter(&out).drawImage(0, 0, img);
+    return out;
+}
+
+// Mean difference of the colour channels, 0..255.
+double MeanDifference(const QImage& a, const QImage& b) {
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q));
+        }
+    }
+    return sum / (3.0 * a.width() * a.height());
 }
 
 }  // namespace
@@ -177,7 +216,46 @@ private slots:
             if (f.width > 0) {
                 QVERIFY2(img.size() == QSize(f.width, f.height), f.file.c_str());
             }
+            if (f.twin) {
+                QVERIFY2(!Load(TwinOf(QString::fromStdString(f.file))).isNull(),
+                         (f.file + ": no 2x twin").c_str());
+            }
         }
+    }
+
+    // Every twin in the folder stands for one 1x picture: exactly twice its size both ways,
+    // and the same picture once brought down to 1x, so that nothing moves or changes between
+    // ratios.
+    void twinsMatchTheirPictures() {
+        QDirIterator it(SkinDir(), {"*@2x.png"}, QDir::Files, QDirIterator::Subdirectories);
+        int twins = 0;
+        while (it.hasNext()) {
+            const QFileInfo twinFile(it.next());
+            const QByteArray what = twinFile.fileName().toUtf8();
+            const QString base = twinFile.fileName().chopped(int(qstrlen("@2x.png")));
+            const QStringList ones = twinFile.dir().entryList({base + ".*"}, QDir::Files);
+            QVERIFY2(ones.size() == 1, what + ": no single 1x picture");
+            const QImage one(twinFile.dir().filePath(ones.front()));
+            const QImage twin(twinFile.filePath());
+            QVERIFY2(!one.isNull() && !twin.isNull(), what);
+            QCOMPARE(twin.size(), one.size() * 2);
+            // Brought down, the twin must be nearer its 1x picture than that picture is to
+            // itself moved by one pixel: a yardstick that suits busy and empty pictures alike.
+            const bool keyed = twin.hasAlphaChannel() && !one.hasAlphaChannel();
+            const QImage single = OverBlack(one, keyed);
+            const QImage down = OverBlack(
+                twin.scaled(one.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation), false);
+            const QRect all = single.rect();
+            const double moved =
+                std::min(MeanDifference(single, single.copy(all.translated(1, 0))),
+                         MeanDifference(single, single.copy(all.translated(0, 1))));
+            const double diff = MeanDifference(single, down);
+            QVERIFY2(diff <= moved / 2, what + ": differs from its 1x picture by " +
+                                            QByteArray::number(diff, 'f', 2) + ", a move by " +
+                                            QByteArray::number(moved, 'f', 2));
+            ++twins;
+        }
+        QVERIFY(twins > 0);
     }
 
     // Pictures whose transparent parts come from a key colour or an alpha channel.
@@ -205,6 +283,17 @@ private slots:
                 }
             }
             QVERIFY2(lit > img.width() * img.height() / 5, "zone too small to be seen");
+        }
+    }
+
+    // The lighting page paints the timing value in a box 20 above the slider's track, 15 high,
+    // moving with the thumb along the track; it must not cover a painted text.
+    void lightingValueBoxClearsTexts() {
+        const art::Window& w = art::WindowNamed("skin_light");
+        const art::Rect s = w.Find(28)->rect;
+        const art::Rect strip{s.x - 6, s.y - 20, s.w + 31, 15};
+        for (const art::PaintedText& t : w.texts) {
+            QVERIFY2(!t.rect.Intersects(strip), QByteArray::number(t.string));
         }
     }
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 
-#include "app/AutoRunService.h"
+#include "common/AutoRunService.h"
 
 std::filesystem::path SettingsFilePath(const std::filesystem::path& perUserFolder);
 

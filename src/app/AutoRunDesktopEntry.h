@@ -1,16 +1,9 @@
-// The XDG autostart entry that starts the program at log-on on Linux desktops.
+// The program the log-on start runs, and the desktop entry that runs it.
 #pragma once
 
 #include <filesystem>
-#include <string>
-#include <string_view>
 
-// One argument of an Exec key, quoted and escaped so that the desktop reads it back as
-// the same bytes whatever the path holds.
-std::string QuoteExecArgument(std::string_view argument);
-
-// The whole desktop entry, running "<program> -auto".
-std::string AutostartDesktopEntry(const std::filesystem::path& program);
+#include "common/AutostartEntry.h"
 
 // The name the desktop should start: an installed program folder (<prefix>/lib/corvane/) is
 // reached through <prefix>/bin/corvane, which keeps working when the folder moves between

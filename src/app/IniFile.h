@@ -7,7 +7,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
+
+#include "common/IniText.h"
 
 class IniFile {
 public:
@@ -30,13 +31,8 @@ public:
     bool Save(const std::filesystem::path& file) const;
 
 private:
-    enum class Encoding { Utf8, Utf8Bom, Utf16Le };
-
-    std::optional<std::size_t> FindSection(std::string_view section) const;
-    std::size_t SectionEnd(std::size_t header) const;
-
-    std::vector<std::string> lines_;  // UTF-8, without line ends
-    Encoding encoding_ = Encoding::Utf8;
+    IniText text_;  // UTF-8, without line ends
+    IniEncoding encoding_ = IniEncoding::Utf8;
     std::string eol_;
 };
 

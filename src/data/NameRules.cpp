@@ -4,10 +4,6 @@
 
 namespace {
 
-bool IsWhite(char16_t c) {
-    return c == u' ' || (c >= u'\t' && c <= u'\r');
-}
-
 char16_t FoldAscii(char16_t c) {
     return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c;
 }
@@ -16,18 +12,6 @@ char16_t FoldAscii(char16_t c) {
 constexpr std::size_t kBaseUnits = 49;
 
 }  // namespace
-
-std::u16string_view TrimWhiteSpace(std::u16string_view text) {
-    std::size_t b = 0;
-    std::size_t e = text.size();
-    while (b < e && IsWhite(text[b])) {
-        ++b;
-    }
-    while (e > b && IsWhite(text[e - 1])) {
-        --e;
-    }
-    return text.substr(b, e - b);
-}
 
 bool NameMatches(std::u16string_view stored, std::u16string_view wanted) {
     const std::u16string_view s = TrimWhiteSpace(stored);

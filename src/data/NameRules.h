@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-std::u16string_view TrimWhiteSpace(std::u16string_view text);
+#include "common/WhiteSpace.h"
 
 // A stored name matches when, trimmed at both ends, it equals the wanted name ignoring the
 // case of A-Z. The wanted name is taken as it is.

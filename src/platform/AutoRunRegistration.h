@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "app/AutoRunService.h"
+#include "common/AutoRunService.h"
 
 namespace platform {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/sensitivity/PointerSettings.h"
+#include "common/DesktopPointer.h"
 
 namespace platform {
 // Hands the pointer speed and acceleration to the desktop, which also keeps them for the

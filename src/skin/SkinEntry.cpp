@@ -2,26 +2,14 @@
 
 #include <climits>
 
+#include "common/WhiteSpace.h"
+
 namespace {
-
-bool IsBlank(char16_t c) {
-    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\v' || c == u'\f';
-}
-
-std::u16string_view Trim(std::u16string_view s) {
-    while (!s.empty() && IsBlank(s.front())) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && IsBlank(s.back())) {
-        s.remove_suffix(1);
-    }
-    return s;
-}
 
 // One "%d" conversion: optional blanks, a sign, digits. False when no digit follows.
 // Values beyond the int range saturate instead of wrapping into nonsense rectangles.
 bool ReadInt(std::u16string_view s, std::size_t& pos, int& out) {
-    while (pos < s.size() && IsBlank(s[pos])) {
+    while (pos < s.size() && IsWhiteSpace(s[pos])) {
         ++pos;
     }
     bool negative = false;
@@ -87,7 +75,7 @@ SkinEntry ParseSkinEntry(std::u16string_view value) {
 
     const std::size_t last = rest.rfind(u',');
     const std::u16string_view text =
-        Trim(last == std::u16string_view::npos ? rest : rest.substr(last + 1));
+        TrimWhiteSpace(last == std::u16string_view::npos ? rest : rest.substr(last + 1));
     entry.text = std::u16string(text.substr(0, SkinEntry::kTextUnits));
     return entry;
 }

@@ -4,9 +4,10 @@
 
 #include <cstddef>
 #include <filesystem>
-#include <map>
 #include <string>
 #include <string_view>
+
+#include "common/IniText.h"
 
 class SkinIni {
 public:
@@ -21,11 +22,7 @@ public:
     std::u16string Value(std::u16string_view section, std::u16string_view key) const;
 
 private:
-    static std::u16string Fold(std::u16string_view s);
-    void ParseText(std::u16string_view text);
-
-    // Folded section -> folded key -> value.
-    std::map<std::u16string, std::map<std::u16string, std::u16string>> sections_;
+    IniText16 text_;
 };
 
 // Reads one value from a layout file; the empty text when the file, section or key is missing.

@@ -4,8 +4,7 @@ set(skin_lists_core
   ${CMAKE_CURRENT_SOURCE_DIR}/ScrollBarGeometry.h ${CMAKE_CURRENT_SOURCE_DIR}/ScrollBarGeometry.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/ScrollTimer.h
   ${CMAKE_CURRENT_SOURCE_DIR}/SpinRules.h ${CMAKE_CURRENT_SOURCE_DIR}/SpinRules.cpp)
-target_sources(skin_core PRIVATE ${skin_lists_core})
-set_property(GLOBAL APPEND PROPERTY CORVANE_CORE_SOURCES ${skin_lists_core})
+corvane_core_sources(skin_core ${skin_lists_core})
 
 if(CORVANE_WITH_QT)
   target_sources(skin_ui PRIVATE

@@ -1,8 +1,5 @@
 # Owner-drawn menus and the frame of every popup-menu window.
-target_sources(skin_core PRIVATE
-  ${CMAKE_CURRENT_SOURCE_DIR}/CMenuItemList.h ${CMAKE_CURRENT_SOURCE_DIR}/CMenuItemList.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/MenuLook.h ${CMAKE_CURRENT_SOURCE_DIR}/MenuLook.cpp)
-set_property(GLOBAL APPEND PROPERTY CORVANE_CORE_SOURCES
+corvane_core_sources(skin_core
   ${CMAKE_CURRENT_SOURCE_DIR}/CMenuItemList.h ${CMAKE_CURRENT_SOURCE_DIR}/CMenuItemList.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/MenuLook.h ${CMAKE_CURRENT_SOURCE_DIR}/MenuLook.cpp)
 

@@ -1,7 +1,5 @@
 # Sliders: the value and position arithmetic in core, the track and its thumb as widgets.
-target_sources(skin_core PRIVATE
-  ${CMAKE_CURRENT_SOURCE_DIR}/SliderScale.h ${CMAKE_CURRENT_SOURCE_DIR}/SliderScale.cpp)
-set_property(GLOBAL APPEND PROPERTY CORVANE_CORE_SOURCES
+corvane_core_sources(skin_core
   ${CMAKE_CURRENT_SOURCE_DIR}/SliderScale.h ${CMAKE_CURRENT_SOURCE_DIR}/SliderScale.cpp)
 
 if(CORVANE_WITH_QT)

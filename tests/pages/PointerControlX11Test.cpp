@@ -1,6 +1,7 @@
 #include <QGuiApplication>
 #include <QtTest>
 
+#include "pages/sensitivity/PointerSettings.h"
 #include "platform/PointerControl.h"
 
 #include <X11/Xlib.h>

@@ -3,7 +3,7 @@
 #include <string>
 #include <system_error>
 
-#include "app/AutoRunDesktopEntry.h"
+#include "common/AutostartEntry.h"
 #include "data/RecordFile.h"
 #include "platform/AppDataFolder.h"
 #include "platform/AutoRunRegistration.h"

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "macro/CaptureTrace.h"
+#include "common/CaptureTrace.h"
 #include "platform/KeyboardCapture.h"
 
 class QKeyEvent;

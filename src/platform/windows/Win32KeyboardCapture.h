@@ -3,7 +3,7 @@
 #include <QObject>
 #include <cstdint>
 
-#include "macro/CaptureTrace.h"
+#include "common/CaptureTrace.h"
 #include "platform/KeyboardCapture.h"
 
 // The capture on Windows: a low-level keyboard hook (WH_KEYBOARD_LL) for all threads,

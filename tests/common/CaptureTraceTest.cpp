@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "macro/CaptureTrace.h"
+#include "common/CaptureTrace.h"
 
 TEST(CaptureTrace, WritesTheTraceLines) {
     std::vector<std::string> lines;

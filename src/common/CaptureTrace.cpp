@@ -1,4 +1,4 @@
-#include "macro/CaptureTrace.h"
+#include "common/CaptureTrace.h"
 
 #include <cstdio>
 

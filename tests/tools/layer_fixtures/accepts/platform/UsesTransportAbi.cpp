@@ -1,0 +1,3 @@
+#include "device/Transport.h"
+#include "hiddriver.h"
+#include "keys/KeyboardLayout.h"

@@ -1,0 +1,3 @@
+#pragma once
+
+#include "pages/sensitivity/PointerSettings.h"

@@ -7,13 +7,8 @@
 #include "common/Messages.h"
 #include "platform/MessageEvent.h"
 #include "platform/QtText.h"
+#include "skin/QtRect.h"
 #include "skin/SkinImage.h"
-
-namespace {
-TextRect ToTextRect(const QRect& r) {
-    return {r.left(), r.top(), r.right() + 1, r.bottom() + 1};
-}
-}  // namespace
 
 CBitmapBtn::CBitmapBtn(QWidget* parent) : QAbstractButton(parent) {
     // Owner-drawn and never in the tab order; the whole picture is painted, so no erase.
@@ -26,8 +21,7 @@ void CBitmapBtn::SetSkinPictures(const QImage& normal, const QImage& over, const
                                  const QImage& disable, const QRect& rect) {
     const QImage* screens[4] = {&normal, &over, &down, &disable};
     for (int i = 0; i < 4; ++i) {
-        CutSkinImage(pictures_[i], *screens[i], rect.left(), rect.top(), rect.right() + 1,
-                     rect.bottom() + 1);
+        CutSkinImage(pictures_[i], *screens[i], ToSkinRect(rect));
     }
 }
 
@@ -94,7 +88,7 @@ std::vector<TextStyle> CBitmapBtn::TextStyles() const {
         return styles;
     }
     const std::uint32_t colour = CurrentTextColour();
-    auto add = [&](const std::u16string& text, const TextRect& r, std::uint32_t format) {
+    auto add = [&](const std::u16string& text, const SkinRect& r, std::uint32_t format) {
         TextStyle s;
         s.text = text;
         s.colour = colour;
@@ -105,10 +99,10 @@ std::vector<TextStyle> CBitmapBtn::TextStyles() const {
     };
     const std::uint32_t centred = dt::kSingleLine | dt::kVCenter | dt::kCenter;
     if (twoTexts_) {
-        add(textA_, ToTextRect(rectA_), centred);
-        add(textB_, ToTextRect(rectB_), centred);
+        add(textA_, ToSkinRect(rectA_), centred);
+        add(textB_, ToSkinRect(rectB_), centred);
     } else {
-        const CaptionPlace place = PlaceCaption(captionLayout_, ToTextRect(rect()));
+        const CaptionPlace place = PlaceCaption(captionLayout_, ToSkinRect(rect()));
         add(caption_, place.rect, place.format);
     }
     return styles;

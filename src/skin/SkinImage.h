@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <optional>
 
+#include "skin/SkinRect.h"
+
 class QWidget;
 
 // Any picture Qt's readers know (bmp, jpg, gif, ico, png), told by content, not by name.
@@ -38,10 +40,10 @@ struct ImagePlus {
 std::optional<ImagePlus> LoadImagePlus(const std::filesystem::path& path);
 std::optional<QImage> LoadBitmapPlus(const std::filesystem::path& path);
 
-// The target becomes a copy of the source's rectangle (left, top)-(right, bottom), given in
-// logical pixels, with the source's ratio; parts beyond the source come out transparent.
-// Nothing happens when the source is null.
-void CutSkinImage(QImage& target, const QImage& source, int left, int top, int right, int bottom);
+// The target becomes a copy of the source's rectangle, given in logical pixels, with the
+// source's ratio; parts beyond the source come out transparent. Nothing happens when the
+// source is null.
+void CutSkinImage(QImage& target, const QImage& source, const SkinRect& rect);
 
 // The union of the mask's non-white pixels; no region for a null mask. Masks are read at 1x:
 // window shapes are in logical pixels.

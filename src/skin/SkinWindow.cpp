@@ -7,6 +7,7 @@
 
 #include "platform/QtText.h"
 #include "skin/CBitmapBtn.h"
+#include "skin/QtRect.h"
 #include "skin/SkinImage.h"
 
 SkinWindow::SkinWindow(QWidget& host) : QObject(&host), host_(host) {
@@ -72,7 +73,9 @@ SkinEntry SkinWindow::Entry(int key) const {
 }
 
 QRect SkinWindow::RectOf(const SkinEntry& entry) {
-    return QRect(entry.left, entry.top, std::max(0, entry.Width()), std::max(0, entry.Height()));
+    // Geometry never takes a negative size; an inverted entry gives an empty control.
+    return ToQRect({entry.left, entry.top, std::max(entry.left, entry.right),
+                    std::max(entry.top, entry.bottom)});
 }
 
 CBitmapBtn* SkinWindow::CreateButton(int key) {

@@ -20,7 +20,7 @@ constexpr int kFirstOptionKey = 5;
 
 struct PaintedText {
     int string;
-    TextRect rect;
+    SkinRect rect;
     int height;
     std::uint32_t format;
     bool centred;

@@ -21,7 +21,7 @@ constexpr int kTextHeight = 15;
 constexpr int kOkCaption = 87, kCancelCaption = 88, kTitle = 90, kHint = 95;
 constexpr int kToggleCaptions[4] = {91, 92, 93, 94};  // Ctrl, Shift, Alt, Win
 
-TextStyle Label(const std::u16string& text, TextRect rect) {
+TextStyle Label(const std::u16string& text, SkinRect rect) {
     TextStyle s;
     s.text = text;
     s.colour = kTheme;

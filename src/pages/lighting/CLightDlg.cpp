@@ -23,6 +23,7 @@
 #include "skin/CClickHSlider.h"
 #include "skin/CExMenu.h"
 #include "skin/CSpinWnd.h"
+#include "skin/QtRect.h"
 #include "skin/SkinImage.h"
 #include "skin/SkinText.h"
 #include "skin/SkinWindow.h"
@@ -41,7 +42,7 @@ const QRect kValueBoxStrip(QPoint(13, 430), QPoint(388, 457));
 
 struct PaintedText {
     int string;
-    TextRect rect;
+    SkinRect rect;
     std::uint32_t format;
     bool shrink;
     bool centre;
@@ -504,7 +505,6 @@ void CLightDlg::PaintPage(QPainter& p) {
     v.text = ToU16(QString::fromStdString(ParamText(Profile().lightParam)));
     v.colour = 0x000000;
     v.format = 0x25;
-    v.rect = {valueBox_.left(), valueBox_.top(), valueBox_.left() + valueBox_.width(),
-              valueBox_.top() + valueBox_.height()};
+    v.rect = ToSkinRect(valueBox_);
     DrawSkinText(v, p, kValueBoxTextHeight);
 }

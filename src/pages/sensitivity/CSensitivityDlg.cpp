@@ -15,16 +15,9 @@
 #include "skin/CBitmapBtn.h"
 #include "skin/CClickHSlider.h"
 #include "skin/CExMenu.h"
+#include "skin/QtRect.h"
 #include "skin/SkinText.h"
 #include "skin/SkinWindow.h"
-
-namespace {
-
-QRect ToQRect(const sens::LineRect& r) {
-    return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
-}
-
-}  // namespace
 
 CSensitivityDlg::CSensitivityDlg(QWidget* parent, PageContext context)
     : Page(parent, std::move(context)), skin_(std::make_unique<SkinWindow>(*this)) {

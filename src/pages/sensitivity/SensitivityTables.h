@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "common/StringIds.h"
+#include "skin/SkinRect.h"
 
 namespace sens {
 
@@ -75,11 +76,8 @@ inline constexpr std::array<PaintedText, 9> kPaintedTexts = {{
 }};
 
 // Level buttons: X on the first line, Y on the second, in the button's own coordinates.
-struct LineRect {
-    int left, top, right, bottom;
-};
-inline constexpr LineRect kLevelTextA = {8, 8, 47, 21};
-inline constexpr LineRect kLevelTextB = {8, 26, 47, 39};
+inline constexpr SkinRect kLevelTextA = {8, 8, 47, 21};
+inline constexpr SkinRect kLevelTextB = {8, 26, 47, 39};
 inline constexpr int kLevelFontHeight = 14;
 inline constexpr int kLinkStringId = str::kSensSeparateXY;
 inline constexpr int kLinkFontHeight = 15;

@@ -179,7 +179,7 @@ void LightPageTest::everyControlHasAName() {
 void LightPageTest::textsFitTheirRectangles() {
     struct T {
         int string;
-        TextRect rect;
+        SkinRect rect;
         std::uint32_t format;
         bool shrink, centre;
     };

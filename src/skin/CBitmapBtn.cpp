@@ -51,10 +51,10 @@ void CBitmapBtn::UpdateNames() {
     }
 }
 
-void CBitmapBtn::SetCheck(int state) {
-    if (state != checkState_) {
-        checkState_ = state;
-        repaint();
+void CBitmapBtn::SetCheckBoxMode(bool on) {
+    checkBoxMode_ = on;
+    if (on) {
+        setCheckable(true);
     }
 }
 
@@ -75,7 +75,7 @@ void CBitmapBtn::SetHover(bool hover) {
 }
 
 ButtonState CBitmapBtn::State() const {
-    return {checkBoxMode_, checkState_ != 0, isDown(), hover_, !isEnabled()};
+    return {checkBoxMode_, isChecked(), isDown(), hover_, !isEnabled()};
 }
 
 const QImage& CBitmapBtn::Picture(ButtonPicture which) const {
@@ -200,14 +200,18 @@ void CBitmapBtn::mouseReleaseEvent(QMouseEvent* e) {
     const bool click = isDown() && hitButton(e->position().toPoint());
     setDown(false);
     if (click) {
-        checkState_ = checkState_ ? 0 : 1;
+        setChecked(!isChecked());
         repaint();
-        emit clicked(checkState_ != 0);
+        emit clicked(isChecked());
     } else {
         update();
     }
     e->accept();
 }
+
+// Keyboard clicks and click() report without switching: the mouse release above switches a
+// check box, and the owner sets every other button.
+void CBitmapBtn::nextCheckState() {}
 
 void CBitmapBtn::focusOutEvent(QFocusEvent* e) {
     hover_ = false;

@@ -53,6 +53,7 @@ CSelectMacroDlg::CSelectMacroDlg(QWidget* parent, const std::filesystem::path& s
             b->SetCaptionLayout(0);
         }
         b->setFocusPolicy(Qt::NoFocus);
+        b->setCheckable(key >= kFirstOptionKey);  // the three playback options
         buttons_[key] = b;
         connect(b, &QAbstractButton::clicked, this, [this, key] {
             ClosePopup();
@@ -101,9 +102,9 @@ void CSelectMacroDlg::CheckOption(int mode) {
     selection_.playbackMode = mode;
     for (int i = 0; i < 3; ++i) {
         CBitmapBtn* option = buttons_[kFirstOptionKey + i];
-        const int on = i == mode ? 1 : 0;
-        if (option->GetCheck() != on) {
-            option->SetCheck(on);
+        const bool on = i == mode;
+        if (option->isChecked() != on) {
+            option->setChecked(on);
             option->repaint();
         }
     }

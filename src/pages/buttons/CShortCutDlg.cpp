@@ -71,9 +71,10 @@ CShortCutDlg::CShortCutDlg(QWidget* parent, const std::filesystem::path& skinFol
         ButtonColours colours;
         colours.pressedOrOn = 0xFFFFFF;  // readable on the accent patch of a toggle that is on
         toggle->SetTextColours(colours);
-        connect(toggle, &QAbstractButton::clicked, this, [this, i, toggle] {
+        // The switches mirror the toggles, whoever sets them.
+        connect(toggle, &QAbstractButton::toggled, this, [this, i](bool on) {
             bool* switches[4] = {&values_.ctrl, &values_.shift, &values_.alt, &values_.win};
-            *switches[i] = toggle->GetCheck() != 0;
+            *switches[i] = on;
         });
     }
     connect(buttons_[1], &QAbstractButton::clicked, this, [this] { done(kOk); });
@@ -96,8 +97,8 @@ void CShortCutDlg::SetValues(const ShortcutValues& values) {
     values_ = values;
     const bool on[4] = {values.ctrl, values.shift, values.alt, values.win};
     for (int i = 0; i < 4; ++i) {
-        if ((buttons_[4 + i]->GetCheck() != 0) != on[i]) {
-            buttons_[4 + i]->SetCheck(on[i] ? 1 : 0);
+        if (buttons_[4 + i]->isChecked() != on[i]) {
+            buttons_[4 + i]->setChecked(on[i]);
             buttons_[4 + i]->repaint();
         }
     }

@@ -161,6 +161,7 @@ void CLightDlg::CreateControls() {
         // The selected source shows on the skin's blue: its caption stays white there.
         b->SetTextColours({0xFFFFFF, 0x8E5101, 0xFFFFFF, 0x6E6E6E});
         b->SetCaption(text(i == 0 ? str::kLightSourcePicker : str::kLightSourcePresets));
+        b->setCheckable(true);
         b->SetTooltip(skin_->Entry(10 + i).text, false);
         SwallowKeysOf(b);
         connect(b, &CBitmapBtn::clicked, this, [this, i] {
@@ -265,8 +266,8 @@ void CLightDlg::ClosePopups() {
 
 void CLightDlg::SelectSource(int source) {
     const bool picker = source == 0;
-    sources_[0]->SetCheck(picker ? 1 : 0);
-    sources_[1]->SetCheck(picker ? 0 : 1);
+    sources_[0]->setChecked(picker);
+    sources_[1]->setChecked(!picker);
     selector_->setEnabled(picker);
     well_->setEnabled(picker);
     bar_->setEnabled(picker);

@@ -60,10 +60,6 @@ QColor ToQColor(std::uint32_t c) {
     return QColor(colour::Red(c), colour::Green(c), colour::Blue(c));
 }
 
-QRect ToQRect(const PageRect& r) {
-    return QRect(r.x, r.y, r.width, r.height);
-}
-
 }  // namespace
 
 CLightDlg::CLightDlg(QWidget* parent, PageContext context) : Page(parent, std::move(context)) {

@@ -6,12 +6,12 @@
 
 #include "pages/lighting/LightEffects.h"
 #include "pages/lighting/ZonePictures.h"
+#include "skin/QtRect.h"
 
 namespace {
 
 QRect ZoneRect(int z) {
-    const PageRect& r = kZoneRects[static_cast<std::size_t>(z)];
-    return QRect(r.x, r.y, r.width, r.height);
+    return ToQRect(kZoneRects[static_cast<std::size_t>(z)]);
 }
 
 // Source over destination, both premultiplied.

@@ -56,7 +56,7 @@ inline constexpr int kLastRateCommand = 1010;
 // A text the page paints over its background.
 struct PaintedText {
     int stringId;
-    int left, top, right, bottom;
+    SkinRect rect;
     std::uint32_t colour;  // COLORREF
     int size;
     bool wrapped;  // word-wrapped and centred as a block; else one line, vertically centred
@@ -64,15 +64,15 @@ struct PaintedText {
 inline constexpr std::uint32_t kHeadingColour = 0x8E5101;
 inline constexpr std::uint32_t kTextColour = 0xFFFFFF;
 inline constexpr std::array<PaintedText, 9> kPaintedTexts = {{
-    {str::kSensLevelsHeading, 28, 235, 328, 255, kHeadingColour, 15, false},
-    {str::kSensLevelsHint, 30, 263, 230, 277, kTextColour, 15, false},
-    {str::kSensLevelsRange, 30, 294, 330, 308, kTextColour, 14, false},
-    {str::kSensRateHeading, 460, 213, 780, 233, kHeadingColour, 15, false},
-    {str::kSensRateHint, 460, 235, 690, 265, kTextColour, 14, true},
-    {str::kSensSpeedHeading, 460, 297, 780, 317, kHeadingColour, 15, false},
-    {str::kSensSpeedHint, 460, 319, 860, 349, kTextColour, 14, true},
-    {str::kSensAccelHeading, 460, 416, 780, 436, kHeadingColour, 15, false},
-    {str::kSensAccelHint, 460, 435, 860, 465, kTextColour, 14, true},
+    {str::kSensLevelsHeading, {28, 235, 328, 255}, kHeadingColour, 15, false},
+    {str::kSensLevelsHint, {30, 263, 230, 277}, kTextColour, 15, false},
+    {str::kSensLevelsRange, {30, 294, 330, 308}, kTextColour, 14, false},
+    {str::kSensRateHeading, {460, 213, 780, 233}, kHeadingColour, 15, false},
+    {str::kSensRateHint, {460, 235, 690, 265}, kTextColour, 14, true},
+    {str::kSensSpeedHeading, {460, 297, 780, 317}, kHeadingColour, 15, false},
+    {str::kSensSpeedHint, {460, 319, 860, 349}, kTextColour, 14, true},
+    {str::kSensAccelHeading, {460, 416, 780, 436}, kHeadingColour, 15, false},
+    {str::kSensAccelHint, {460, 435, 860, 465}, kTextColour, 14, true},
 }};
 
 // Level buttons: X on the first line, Y on the second, in the button's own coordinates.

@@ -30,7 +30,7 @@ std::uint32_t ChooseTextColour(const ButtonState& s, const ButtonColours& colour
     return s.disabled ? colours.disabled : colours.normal;
 }
 
-CaptionPlace PlaceCaption(int layout, const TextRect& client) {
+CaptionPlace PlaceCaption(int layout, const SkinRect& client) {
     CaptionPlace place{client, dt::kSingleLine | dt::kVCenter | dt::kCenter};
     switch (layout) {
         case 1:

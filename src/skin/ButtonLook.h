@@ -27,10 +27,10 @@ ButtonPicture ChoosePicture(const ButtonState& s);
 std::uint32_t ChooseTextColour(const ButtonState& s, const ButtonColours& colours);
 
 struct CaptionPlace {
-    TextRect rect;
+    SkinRect rect;
     std::uint32_t format = 0;
 };
 
 // Layouts 1, 8 and 14 are left aligned (indented 10, 20, 20); 13 is centred in an inset
 // client area; 0 and any other value centred. All on one line, vertically centred.
-CaptionPlace PlaceCaption(int layout, const TextRect& client);
+CaptionPlace PlaceCaption(int layout, const SkinRect& client);

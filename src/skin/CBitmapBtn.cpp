@@ -7,13 +7,8 @@
 #include "common/Messages.h"
 #include "platform/MessageEvent.h"
 #include "platform/QtText.h"
+#include "skin/QtRect.h"
 #include "skin/SkinImage.h"
-
-namespace {
-TextRect ToTextRect(const QRect& r) {
-    return {r.left(), r.top(), r.right() + 1, r.bottom() + 1};
-}
-}  // namespace
 
 CBitmapBtn::CBitmapBtn(QWidget* parent) : QAbstractButton(parent) {
     // Owner-drawn and never in the tab order; the whole picture is painted, so no erase.
@@ -26,8 +21,7 @@ void CBitmapBtn::SetSkinPictures(const QImage& normal, const QImage& over, const
                                  const QImage& disable, const QRect& rect) {
     const QImage* screens[4] = {&normal, &over, &down, &disable};
     for (int i = 0; i < 4; ++i) {
-        CutSkinImage(pictures_[i], *screens[i], rect.left(), rect.top(), rect.right() + 1,
-                     rect.bottom() + 1);
+        CutSkinImage(pictures_[i], *screens[i], ToSkinRect(rect));
     }
 }
 
@@ -57,10 +51,10 @@ void CBitmapBtn::UpdateNames() {
     }
 }
 
-void CBitmapBtn::SetCheck(int state) {
-    if (state != checkState_) {
-        checkState_ = state;
-        repaint();
+void CBitmapBtn::SetCheckBoxMode(bool on) {
+    checkBoxMode_ = on;
+    if (on) {
+        setCheckable(true);
     }
 }
 
@@ -81,7 +75,7 @@ void CBitmapBtn::SetHover(bool hover) {
 }
 
 ButtonState CBitmapBtn::State() const {
-    return {checkBoxMode_, checkState_ != 0, isDown(), hover_, !isEnabled()};
+    return {checkBoxMode_, isChecked(), isDown(), hover_, !isEnabled()};
 }
 
 const QImage& CBitmapBtn::Picture(ButtonPicture which) const {
@@ -94,7 +88,7 @@ std::vector<TextStyle> CBitmapBtn::TextStyles() const {
         return styles;
     }
     const std::uint32_t colour = CurrentTextColour();
-    auto add = [&](const std::u16string& text, const TextRect& r, std::uint32_t format) {
+    auto add = [&](const std::u16string& text, const SkinRect& r, std::uint32_t format) {
         TextStyle s;
         s.text = text;
         s.colour = colour;
@@ -105,10 +99,10 @@ std::vector<TextStyle> CBitmapBtn::TextStyles() const {
     };
     const std::uint32_t centred = dt::kSingleLine | dt::kVCenter | dt::kCenter;
     if (twoTexts_) {
-        add(textA_, ToTextRect(rectA_), centred);
-        add(textB_, ToTextRect(rectB_), centred);
+        add(textA_, ToSkinRect(rectA_), centred);
+        add(textB_, ToSkinRect(rectB_), centred);
     } else {
-        const CaptionPlace place = PlaceCaption(captionLayout_, ToTextRect(rect()));
+        const CaptionPlace place = PlaceCaption(captionLayout_, ToSkinRect(rect()));
         add(caption_, place.rect, place.format);
     }
     return styles;
@@ -206,14 +200,18 @@ void CBitmapBtn::mouseReleaseEvent(QMouseEvent* e) {
     const bool click = isDown() && hitButton(e->position().toPoint());
     setDown(false);
     if (click) {
-        checkState_ = checkState_ ? 0 : 1;
+        setChecked(!isChecked());
         repaint();
-        emit clicked(checkState_ != 0);
+        emit clicked(isChecked());
     } else {
         update();
     }
     e->accept();
 }
+
+// Keyboard clicks and click() report without switching: the mouse release above switches a
+// check box, and the owner sets every other button.
+void CBitmapBtn::nextCheckState() {}
 
 void CBitmapBtn::focusOutEvent(QFocusEvent* e) {
     hover_ = false;

@@ -1,5 +1,9 @@
 // The skinned button: one of four pictures cut from the window's screens, an optional text
 // over it, push-button or check-box behaviour, hover notices (1124) to its parent.
+//
+// The on/off state is QAbstractButton's: a button that shows one (a selected tab, a check
+// box) is setCheckable(true) and set with setChecked; toggled() follows every change. Only a
+// check box switches itself, on a mouse click; any other checkable button is set by its owner.
 #pragma once
 
 #include <QAbstractButton>
@@ -20,14 +24,18 @@ public:
                          const QImage& disable, const QRect& rect);
     void SetTooltip(const std::u16string& text, bool activate);
     void SetCaption(const std::u16string& text);
-    void SetCheck(int state);
-    int GetCheck() const { return checkState_; }
+    // The main window's spelling of setChecked until it moves over; makes the button checkable.
+    void SetCheck(int state) {
+        setCheckable(true);
+        setChecked(state != 0);
+    }
 
     void SetTag(int tag) { tag_ = tag; }
     int Tag() const { return tag_; }
     void SetFontHeight(int height) { fontHeight_ = height; }
     void SetCaptionLayout(int layout) { captionLayout_ = layout; }
-    void SetCheckBoxMode(bool on) { checkBoxMode_ = on; }
+    // Check-box pictures, and a mouse click toggles the state; implies setCheckable(true).
+    void SetCheckBoxMode(bool on);
     void SetShrinkToFit(bool on) { shrinkToFit_ = on; }
     void SetTextColours(const ButtonColours& colours) { colours_ = colours; }
     // Two-text mode: both texts in their own rectangles, each centred on one line.
@@ -56,6 +64,7 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
+    void nextCheckState() override;
 
 private:
     const QImage& Picture(ButtonPicture which) const;
@@ -75,7 +84,6 @@ private:
     int tag_ = 0;
     int fontHeight_ = 15;
     int captionLayout_ = 0;
-    int checkState_ = 0;
     bool twoTexts_ = false;
     bool checkBoxMode_ = false;
     bool shrinkToFit_ = false;

@@ -8,6 +8,7 @@
 #include "common/Messages.h"
 #include "platform/MessageEvent.h"
 #include "skin/CPHSlider.h"
+#include "skin/QtRect.h"
 #include "skin/SkinImage.h"
 #include "skin/SliderScale.h"
 
@@ -49,8 +50,7 @@ bool CClickHSlider::Create(const std::filesystem::path& thumbImage, QWidget* par
 }
 
 void CClickHSlider::SetBackgroundFrom(const QImage& parentNormal) {
-    CutSkinImage(background_, parentNormal, rect_.left(), rect_.top(), rect_.left() + rect_.width(),
-                 rect_.top() + rect_.height());
+    CutSkinImage(background_, parentNormal, ToSkinRect(rect_));
     update();
 }
 

@@ -13,6 +13,7 @@
 #include "platform/QtText.h"
 #include "skin/ExMenuStyle.h"
 #include "skin/MenuLook.h"
+#include "skin/QtRect.h"
 #include "skin/SkinImage.h"
 #include "skin/SkinText.h"
 
@@ -109,7 +110,7 @@ void CExMenu::DrawItem(QPainter& painter, const QRect& rect, bool selected,
     text.text = item != nullptr ? items_.TextOf(CommandOf(item)) : std::u16string();
     text.colour = colours.text;
     text.format = menu_look::kTextFormat;
-    const TextRect whole{rect.x(), rect.y(), rect.x() + rect.width(), rect.y() + rect.height()};
+    const SkinRect whole = ToSkinRect(rect);
     text.rect = whole;
     text.rect.left += menu_look::kTextLeftPad;
     DrawSkinText(text, painter, menu_look::kTextHeight);

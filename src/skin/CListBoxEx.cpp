@@ -12,6 +12,7 @@
 #include "platform/MessageEvent.h"
 #include "platform/QtText.h"
 #include "skin/ListRowRules.h"
+#include "skin/QtRect.h"
 #include "skin/SkinImage.h"
 #include "skin/SkinText.h"
 
@@ -152,8 +153,9 @@ void CListBoxEx::paintEvent(QPaintEvent* e) {
 
 void CListBoxEx::DrawRow(QPainter& p, const QRect& rect, int row, int partner) const {
     const QRect r(rect.left(), rect.top(), viewport()->width(), rect.height());
-    const int right = r.right() + 1;
-    const int bottom = r.bottom() + 1;
+    const SkinRect edges = ToSkinRect(r);
+    const int right = edges.right;
+    const int bottom = edges.bottom;
     p.fillRect(r, row == partner ? kPartnerColour : FromColorRef(backColour_));
     if (row == hoverRow_) {
         const RowTriangle t = HoverTriangle(r.top(), right, bottom);
@@ -169,7 +171,7 @@ void CListBoxEx::DrawRow(QPainter& p, const QRect& rect, int row, int partner) c
     }
     const bool selected = item(row)->isSelected();
     if (selected) {
-        p.fillRect(QRect(QPoint(r.left() + 2, r.top() + 1), QPoint(right - 6, bottom - 2)),
+        p.fillRect(ToQRect({r.left() + 2, r.top() + 1, right - 5, bottom - 1}),
                    FromColorRef(highlightColour_));
     }
     const int icon = RowIcon(RowValue(row));

@@ -20,7 +20,7 @@ void DrawMenuFrame(QPainter& painter, int width, int height) {
     painter.save();
     painter.setClipping(false);
     for (int i = 0; i < count; ++i) {
-        const TextRect& r = outlines[static_cast<std::size_t>(i)].rect;
+        const SkinRect& r = outlines[static_cast<std::size_t>(i)].rect;
         const QColor c = FromColorRef(outlines[static_cast<std::size_t>(i)].colour);
         painter.fillRect(r.left, r.top, r.Width(), 1, c);
         painter.fillRect(r.left, r.bottom - 1, r.Width(), 1, c);

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "skin/QtRect.h"
 #include "skin/QtScrollTimer.h"
 #include "skin/SkinImage.h"
 
@@ -206,8 +207,9 @@ void CSkinScrollBar::DrawTiled(QPainter& p, const QRect& target, int column, int
     }
     p.save();
     p.setClipRect(target, Qt::IntersectClip);
-    const int end = vertical ? target.bottom() + 1 : target.right() + 1;
-    for (int at = vertical ? target.top() : target.left(); at < end; at += step) {
+    const SkinRect edges = ToSkinRect(target);
+    const int end = vertical ? edges.bottom : edges.right;
+    for (int at = vertical ? edges.top : edges.left; at < end; at += step) {
         const QRect piece = vertical ? QRect(target.left(), at, target.width(), step)
                                      : QRect(at, target.top(), step, target.height());
         p.drawImage(piece, bitmap_, cell);

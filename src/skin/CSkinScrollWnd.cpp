@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "skin/CSkinScrollBar.h"
+#include "skin/QtRect.h"
 
 namespace {
 const QColor kBorderColour(1, 81, 142);
@@ -121,23 +122,23 @@ QRect CSkinScrollWnd::Inner() const {
 }
 
 void CSkinScrollWnd::Relayout() {
-    const QRect inner = Inner();
+    const SkinRect inner = ToSkinRect(Inner());
     const int vw = hasV_ ? unit_ : 0;
     const int hh = hasH_ ? unit_ : 0;
-    const int limitLeft = inner.left() + (leftBar_ ? vw : 0);
-    limit_->setGeometry(limitLeft, inner.top(), std::max(0, inner.width() - vw),
-                        std::max(0, inner.height() - hh));
+    const int limitLeft = inner.left + (leftBar_ ? vw : 0);
+    limit_->setGeometry(limitLeft, inner.top, std::max(0, inner.Width() - vw),
+                        std::max(0, inner.Height() - hh));
     if (control_) {
         control_->setGeometry(0, 0, limit_->width(), limit_->height());
     }
     vbar_->setVisible(hasV_);
     hbar_->setVisible(hasH_);
     if (hasV_) {
-        const int x = leftBar_ ? inner.left() : inner.right() + 1 - unit_;
-        vbar_->setGeometry(x, inner.top(), unit_, std::max(0, inner.height() - hh));
+        const int x = leftBar_ ? inner.left : inner.right - unit_;
+        vbar_->setGeometry(x, inner.top, unit_, std::max(0, inner.Height() - hh));
     }
     if (hasH_) {
-        hbar_->setGeometry(limitLeft, inner.bottom() + 1 - unit_, limit_->width(), unit_);
+        hbar_->setGeometry(limitLeft, inner.bottom - unit_, limit_->width(), unit_);
     }
     update();
 }
@@ -225,9 +226,9 @@ void CSkinScrollWnd::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (hasV_ && hasH_) {
         // The square where the two bars meet.
-        const QRect inner = Inner();
-        const QRect corner(leftBar_ ? inner.left() : inner.right() + 1 - unit_,
-                           inner.bottom() + 1 - unit_, unit_, unit_);
+        const SkinRect inner = ToSkinRect(Inner());
+        const QRect corner(leftBar_ ? inner.left : inner.right - unit_, inner.bottom - unit_,
+                           unit_, unit_);
         const int rowHeight = bitmap_.height() / 3;
         p.drawImage(corner, bitmap_, QRect(8 * unit_, 0, unit_, rowHeight));
     }

@@ -19,14 +19,14 @@ int MenuItemWidth(int widestText, int minimum) {
     return std::max(minimum, menu_look::kTextLeftPad + widestText + menu_look::kTextRightRoom);
 }
 
-MenuPoint ArrowOrigin(const TextRect& item) {
+MenuPoint ArrowOrigin(const SkinRect& item) {
     return {item.right - menu_look::kArrowFromRight, item.top + menu_look::kArrowFromTop};
 }
 
 std::array<FrameOutline, 3> MenuFrame(int width, int height, int* count) {
     std::array<FrameOutline, 3> out{};
     int n = 0;
-    TextRect r{0, 0, width, height};
+    SkinRect r{0, 0, width, height};
     const std::uint32_t colours[3] = {menu_look::kFrameOuter, menu_look::kFrameInner,
                                       menu_look::kFrameInner};
     for (std::uint32_t colour : colours) {

@@ -48,10 +48,10 @@ struct MenuPoint {
     int y = 0;
 };
 // Top-left corner of the arrow picture for an item rectangle (right edge exclusive).
-MenuPoint ArrowOrigin(const TextRect& item);
+MenuPoint ArrowOrigin(const SkinRect& item);
 
 struct FrameOutline {
-    TextRect rect;  // right and bottom exclusive
+    SkinRect rect;  // right and bottom exclusive
     std::uint32_t colour = 0;
 };
 // The three 1-pixel outlines of a window of w x h, outermost first: blue, black, black.

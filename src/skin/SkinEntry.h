@@ -5,20 +5,16 @@
 #include <string>
 #include <string_view>
 
-struct SkinEntry {
+#include "skin/SkinRect.h"
+
+// The entry is its rectangle, so it goes wherever a rectangle does.
+struct SkinEntry : SkinRect {
     // The fields of the layout record hold 39 and 399 units; longer values are cut.
     static constexpr std::size_t kNameUnits = 39;
     static constexpr std::size_t kTextUnits = 399;
 
     std::u16string name;
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
     std::u16string text;
-
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
 };
 
 // "name,x,y,width,height,text". Numbers that cannot be read stay 0; without a text field the

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/QtText.h"
+#include "skin/QtRect.h"
 #include "skin/SkinPixels.h"
 
 namespace {
@@ -63,7 +64,7 @@ QRegion ToRegion(const std::vector<SkinRect>& rects) {
     std::vector<QRect> q;
     q.reserve(rects.size());
     for (const SkinRect& r : rects) {
-        q.emplace_back(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
+        q.push_back(ToQRect(r));
     }
     QRegion region;
     // One row run per rectangle, sorted by row then x, as setRects wants them.
@@ -158,8 +159,7 @@ QSize SkinScreen::LogicalSize() const {
 QImage SkinScreen::Cut(const QRect& logical) const {
     if (!bmp_ || !image_.isNull()) {
         QImage cut;
-        CutSkinImage(cut, image_, logical.left(), logical.top(), logical.left() + logical.width(),
-                     logical.top() + logical.height());
+        CutSkinImage(cut, image_, ToSkinRect(logical));
         return cut;
     }
     QImage cut(logical.size(), QImage::Format_RGB32);
@@ -220,18 +220,19 @@ std::optional<QImage> LoadBitmapPlus(const std::filesystem::path& path) {
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
-void CutSkinImage(QImage& target, const QImage& source, int left, int top, int right, int bottom) {
+void CutSkinImage(QImage& target, const QImage& source, const SkinRect& rect) {
     if (source.isNull()) {
         return;
     }
     const qreal ratio = source.devicePixelRatio();
     if (ratio == 1.0) {
-        target = source.copy(QRect(left, top, right - left, bottom - top));
+        target = source.copy(ToQRect(rect));
         return;
     }
+    // Each edge is scaled on its own, so neighbouring pieces stay seamless at odd ratios.
     auto device = [ratio](int v) { return static_cast<int>(std::lround(v * ratio)); };
-    target = source.copy(QRect(device(left), device(top), device(right) - device(left),
-                               device(bottom) - device(top)));
+    target = source.copy(ToQRect(
+        {device(rect.left), device(rect.top), device(rect.right), device(rect.bottom)}));
     target.setDevicePixelRatio(ratio);
 }
 

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "skin/BmpPixels.h"
+#include "skin/SkinRect.h"
 
 class QFile;
 class QWidget;
@@ -69,10 +70,10 @@ private:
     mutable QImage image_;
 };
 
-// The target becomes a copy of the source's rectangle (left, top)-(right, bottom), given in
-// logical pixels, with the source's ratio; parts beyond the source come out transparent.
-// Nothing happens when the source is null.
-void CutSkinImage(QImage& target, const QImage& source, int left, int top, int right, int bottom);
+// The target becomes a copy of the source's rectangle, given in logical pixels, with the
+// source's ratio; parts beyond the source come out transparent. Nothing happens when the
+// source is null.
+void CutSkinImage(QImage& target, const QImage& source, const SkinRect& rect);
 
 // The union of the mask's non-white pixels; no region for a null mask. Masks are read at 1x:
 // window shapes are in logical pixels.

@@ -7,13 +7,7 @@
 #include <optional>
 #include <vector>
 
-struct SkinRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    bool operator==(const SkinRect&) const = default;
-};
+#include "skin/SkinRect.h"
 
 struct PixelView {
     const std::uint32_t* pixels = nullptr;

@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "platform/QtText.h"
+#include "skin/QtRect.h"
 
 namespace {
 
@@ -154,7 +155,7 @@ PreparedText PrepareSkinText(const TextStyle& style, int fontHeight) {
                     ? fm.elidedText(text, Qt::ElideRight, std::max(0, rectWidth))
                     : text;
 
-    TextRect rect = style.rect;
+    SkinRect rect = style.rect;
     if (style.centreVertically) {
         const QRect measured = fm.boundingRect(QRect(0, 0, std::max(0, rectWidth), 1 << 20),
                                                out.flags & ~Qt::AlignVertical_Mask, out.shown);
@@ -162,7 +163,7 @@ PreparedText PrepareSkinText(const TextStyle& style, int fontHeight) {
         rect.bottom += top - rect.top;
         rect.top = top;
     }
-    out.rect = QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1));
+    out.rect = ToQRect(rect);
     return out;
 }
 

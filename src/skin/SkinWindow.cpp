@@ -7,6 +7,7 @@
 
 #include "platform/QtText.h"
 #include "skin/CBitmapBtn.h"
+#include "skin/QtRect.h"
 #include "skin/SkinImage.h"
 
 SkinWindow::SkinWindow(QWidget& host) : QObject(&host), host_(host) {
@@ -86,7 +87,9 @@ SkinEntry SkinWindow::Entry(int key) const {
 }
 
 QRect SkinWindow::RectOf(const SkinEntry& entry) {
-    return QRect(entry.left, entry.top, std::max(0, entry.Width()), std::max(0, entry.Height()));
+    // Geometry never takes a negative size; an inverted entry gives an empty control.
+    return ToQRect({entry.left, entry.top, std::max(entry.left, entry.right),
+                    std::max(entry.top, entry.bottom)});
 }
 
 CBitmapBtn* SkinWindow::CreateButton(int key) {
@@ -95,8 +98,7 @@ CBitmapBtn* SkinWindow::CreateButton(int key) {
     button->setGeometry(r);
     // Cut here, so a state screen decodes only the rows its controls cover.
     QImage normal;
-    CutSkinImage(normal, background_, r.left(), r.top(), r.left() + r.width(),
-                 r.top() + r.height());
+    CutSkinImage(normal, background_, ToSkinRect(r));
     const QRect own(QPoint(0, 0), r.size());
     button->SetSkinPictures(normal, states_[0].Cut(r), states_[1].Cut(r), states_[2].Cut(r), own);
     button->show();

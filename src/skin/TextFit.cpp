@@ -34,7 +34,7 @@ float FitFontSize(float size, float layoutWidth,
     }
 }
 
-int CentredTop(const TextRect& rect, int blockHeight) {
+int CentredTop(const SkinRect& rect, int blockHeight) {
     if (blockHeight < rect.Height()) {
         return rect.top + (rect.Height() - blockHeight) / 2;
     }

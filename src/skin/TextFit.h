@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+#include "skin/SkinRect.h"
+
 // Format flags of the classic renderer, with the values its callers store.
 namespace dt {
 inline constexpr std::uint32_t kLeft = 0x0;
@@ -18,15 +20,6 @@ inline constexpr std::uint32_t kSingleLine = 0x20;
 inline constexpr std::uint32_t kEndEllipsis = 0x8000;
 }  // namespace dt
 
-struct TextRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-};
-
 struct TextStyle {
     std::u16string text;
     int weight = 400;
@@ -34,7 +27,7 @@ struct TextStyle {
     std::uint32_t format = 0;  // dt:: flags
     bool shrinkToFit = false;
     bool centreVertically = false;
-    TextRect rect;
+    SkinRect rect;
 };
 
 struct TextStylePlus {
@@ -70,4 +63,4 @@ float FitFontSize(float size, float layoutWidth,
                   const std::function<float(float size)>& measureWidth);
 
 // The top of a block of blockHeight centred in the rectangle; a taller block keeps the top.
-int CentredTop(const TextRect& rect, int blockHeight);
+int CentredTop(const SkinRect& rect, int blockHeight);

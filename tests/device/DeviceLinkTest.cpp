@@ -315,6 +315,35 @@ TEST_F(DeviceLinkTest, WithoutADeviceApplySavesAndReleasesAtOnce) {
     EXPECT_TRUE(ui.finished.empty());
 }
 
+// Two slots bound to one list entry are one profile: the apply copies the slot being edited
+// into its twin and into the entry, whichever of the two is current, and leaves the slot
+// bound elsewhere alone.
+TEST_F(DeviceLinkTest, SlotsBoundToOneEntryTakeTheCurrentProfile) {
+    v1.present = true;
+    Start();
+    Apply();
+    ASSERT_EQ(list.Size(), 3u);
+    for (const int current : {0, 2}) {
+        SCOPED_TRACE(current);
+        const int twin = 2 - current;
+        working->slotProfile[0] = 0;
+        working->slotProfile[1] = 1;
+        working->slotProfile[2] = 0;
+        working->currentSlot = current;
+        working->profiles[twin].levelX[0] = 111;  // stale: the twin was not edited
+        working->profiles[1].levelX[0] = 77;
+        working->Current().levelX[0] = 200 + current;
+        working->Current().name[0] = u'A' + static_cast<char16_t>(current);
+        Apply();
+        const tagPROFILE& edited = working->Current();
+        EXPECT_EQ(std::memcmp(&working->profiles[twin], &edited, sizeof(tagPROFILE)), 0);
+        EXPECT_EQ(std::memcmp(&list.At(0), &edited, sizeof(tagPROFILE)), 0);
+        EXPECT_EQ(edited.levelX[0], 200 + current);
+        EXPECT_EQ(working->profiles[1].levelX[0], 77);
+        EXPECT_EQ(list.At(1).levelX[0], 77);
+    }
+}
+
 TEST_F(DeviceLinkTest, RemovalDuringAnApplyStillEndsIt) {
     v1.present = true;
     Start();

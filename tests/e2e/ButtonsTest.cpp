@@ -28,7 +28,7 @@ namespace {
 using e2e::DemoFolder;
 using e2e::LogLine;
 using e2e::Run;
-using e2e::SkinRect;
+using e2e::EntryRect;
 
 // The macro the library holds when the program starts.
 tagElement StoredMacro() {
@@ -142,9 +142,9 @@ void ButtonsTest::Keys(const QStringList& keys) {
 void ButtonsTest::keyCombinationAndMacroReachTheMouse() {
     QTRY_VERIFY_WITH_TIMEOUT(!Window(QStringLiteral("Corvane")).isEmpty(), 10000);
     const QPoint main = Origin(Window(QStringLiteral("Corvane")));
-    const QPoint page = main + SkinRect(QStringLiteral("skin_Config.ini"), 10).topLeft();
+    const QPoint page = main + EntryRect(QStringLiteral("skin_Config.ini"), 10).topLeft();
     auto pageCentre = [&](int key) {
-        return page + SkinRect(QStringLiteral("skin_button.ini"), key).center();
+        return page + EntryRect(QStringLiteral("skin_button.ini"), key).center();
     };
 
     // Button 4: the function menu's twelfth item is the key combination.
@@ -154,8 +154,8 @@ void ButtonsTest::keyCombinationAndMacroReachTheMouse() {
     QTRY_VERIFY_WITH_TIMEOUT(!Window(QStringLiteral("Key Combination")).isEmpty(), 5000);
     const QPoint shortcut = Origin(Window(QStringLiteral("Key Combination")));
     Keys({QStringLiteral("a")});  // typed on the French layout: the key on the Q position
-    ClickAt(shortcut + SkinRect(QStringLiteral("skin_shortcut.ini"), 4).center());  // Ctrl
-    ClickAt(shortcut + SkinRect(QStringLiteral("skin_shortcut.ini"), 1).center());  // OK
+    ClickAt(shortcut + EntryRect(QStringLiteral("skin_shortcut.ini"), 4).center());  // Ctrl
+    ClickAt(shortcut + EntryRect(QStringLiteral("skin_shortcut.ini"), 1).center());  // OK
     QTRY_VERIFY_WITH_TIMEOUT(Window(QStringLiteral("Key Combination")).isEmpty(), 5000);
 
     // Button 5: the thirteenth item is the macro, chosen from the drop-down list.
@@ -164,15 +164,15 @@ void ButtonsTest::keyCombinationAndMacroReachTheMouse() {
     Keys(QStringList(13, QStringLiteral("Down")) << QStringLiteral("Return"));
     QTRY_VERIFY_WITH_TIMEOUT(!Window(QStringLiteral("Assign Macro")).isEmpty(), 5000);
     const QPoint select = Origin(Window(QStringLiteral("Assign Macro")));
-    const QRect field = SkinRect(QStringLiteral("skin_select_macro.ini"), 4);
+    const QRect field = EntryRect(QStringLiteral("skin_select_macro.ini"), 4);
     ClickAt(select + field.center());
     QTest::qWait(300);
     ClickAt(select + QPoint(field.left() + 20, field.bottom() + 12));  // the list's first row
     QTest::qWait(300);
-    ClickAt(select + SkinRect(QStringLiteral("skin_select_macro.ini"), 1).center());  // OK
+    ClickAt(select + EntryRect(QStringLiteral("skin_select_macro.ini"), 1).center());  // OK
     QTRY_VERIFY_WITH_TIMEOUT(Window(QStringLiteral("Assign Macro")).isEmpty(), 5000);
 
-    ClickAt(main + SkinRect(QStringLiteral("skin_Config.ini"), 18).center());  // Apply
+    ClickAt(main + EntryRect(QStringLiteral("skin_Config.ini"), 18).center());  // Apply
     QVERIFY2(WaitForTrace("apply finished"), trace_.constData());
 
     auto expected = std::make_unique<tagPROFILE>();
@@ -212,12 +212,12 @@ void ButtonsTest::keyCombinationAndMacroReachTheMouse() {
 
     // The profile list under "14": its second row binds Profile 2 to the slot, and the next
     // apply sends everything of that profile.
-    const QRect anchor = SkinRect(QStringLiteral("skin_Config.ini"), 14);
+    const QRect anchor = EntryRect(QStringLiteral("skin_Config.ini"), 14);
     ClickAt(main + anchor.center());
     QTest::qWait(300);
     ClickAt(main + QPoint(anchor.left() + 20, anchor.bottom() + 25 + 12));
     QTest::qWait(300);
-    ClickAt(main + SkinRect(QStringLiteral("skin_Config.ini"), 18).center());  // Apply
+    ClickAt(main + EntryRect(QStringLiteral("skin_Config.ini"), 18).center());  // Apply
     QVERIFY2(WaitForTrace("apply finished", 2), trace_.constData());
     auto second = std::make_unique<tagPROFILE>();
     FillProfileDefaults(*second, 1, u"Profile ");

@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 
+#include "skin/QtRect.h"
 #include "skin/SkinEntry.h"
 #include "skin/SkinIni.h"
 
@@ -48,9 +49,8 @@ inline SkinEntry Entry(const QString& layout, int key) {
                        u"BUTTONPOS", QString::number(key).toStdU16String()));
 }
 
-inline QRect SkinRect(const QString& layout, int key) {
-    const SkinEntry e = Entry(layout, key);
-    return QRect(e.left, e.top, e.Width(), e.Height());
+inline QRect EntryRect(const QString& layout, int key) {
+    return ToQRect(Entry(layout, key));
 }
 
 // The program's environment in a test: its own settings folder and virtual mouse (plugged

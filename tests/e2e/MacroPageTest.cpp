@@ -28,7 +28,7 @@ namespace {
 using e2e::DemoFolder;
 using e2e::LogLine;
 using e2e::Run;
-using e2e::SkinRect;
+using e2e::EntryRect;
 
 constexpr int kMacroButton = 5;  // button 6
 constexpr int kQPositionKeycode = 24;
@@ -80,7 +80,7 @@ private:
     // A control of the main window, or of the macro page and its dialogs (which lie on
     // the page area).
     void Click(const QString& layout, int key);
-    QPoint PageOrigin() { return SkinRect(QStringLiteral("skin_Config.ini"), 10).topLeft(); }
+    QPoint PageOrigin() { return EntryRect(QStringLiteral("skin_Config.ini"), 10).topLeft(); }
     void ClickRow(int row);
     void Xdotool(const QStringList& args) { Run(QStringLiteral("xdotool"), args, env_); }
 
@@ -176,7 +176,7 @@ void MacroPageTest::ClickAt(QPoint p) {
 }
 
 void MacroPageTest::Click(const QString& layout, int key) {
-    QRect r = SkinRect(layout, key);
+    QRect r = EntryRect(layout, key);
     QVERIFY2(r.width() > 0,
              qPrintable(layout + QStringLiteral(" has no key ") + QString::number(key)));
     if (layout != QStringLiteral("skin_Config.ini")) {
@@ -187,7 +187,7 @@ void MacroPageTest::Click(const QString& layout, int key) {
 
 void MacroPageTest::ClickRow(int row) {
     const QRect list =
-        SkinRect(QStringLiteral("skin_macro_manager.ini"), 16).translated(PageOrigin());
+        EntryRect(QStringLiteral("skin_macro_manager.ini"), 16).translated(PageOrigin());
     constexpr int kRowHeight = 24;
     ClickAt(QPoint(list.left() + list.width() / 3, list.top() + row * kRowHeight + kRowHeight / 2));
 }
@@ -205,7 +205,7 @@ void MacroPageTest::recordedMacroReachesTheMouseAndARenameTakesItAway() {
              trace_.constData());
     Xdotool({QStringLiteral("key"), QString::number(kQPositionKeycode)});
     QVERIFY(WaitForTrace(QStringLiteral("vkcode="), 2));
-    const QRect events = SkinRect(page, 16).translated(PageOrigin());
+    const QRect events = EntryRect(page, 16).translated(PageOrigin());
     ClickAt(QPoint(events.right() + 150, events.top() + 50));
     Click(page, 11);  // stops and stores
     const std::vector<MacroEvent> recorded = {Press(0x14), Delay(50), Release(0x14), Delay(50),
@@ -235,7 +235,7 @@ void MacroPageTest::recordedMacroReachesTheMouseAndARenameTakesItAway() {
     Xdotool(keys << QStringLiteral("Return"));
     QTRY_VERIFY_WITH_TIMEOUT(!Window(QStringLiteral("Assign Macro")).isEmpty(), 5000);
     const QPoint select = Origin(Window(QStringLiteral("Assign Macro")));
-    const QRect field = SkinRect(QStringLiteral("skin_select_macro.ini"), 4);
+    const QRect field = EntryRect(QStringLiteral("skin_select_macro.ini"), 4);
     Xdotool({QStringLiteral("mousemove"), QString::number(select.x() + field.center().x()),
              QString::number(select.y() + field.center().y()), QStringLiteral("click"),
              QStringLiteral("1")});
@@ -244,7 +244,7 @@ void MacroPageTest::recordedMacroReachesTheMouseAndARenameTakesItAway() {
              QString::number(select.y() + field.bottom() + 12), QStringLiteral("click"),
              QStringLiteral("1")});  // the list's first row
     QTest::qWait(300);
-    const QPoint ok = select + SkinRect(QStringLiteral("skin_select_macro.ini"), 1).center();
+    const QPoint ok = select + EntryRect(QStringLiteral("skin_select_macro.ini"), 1).center();
     Xdotool({QStringLiteral("mousemove"), QString::number(ok.x()), QString::number(ok.y()),
              QStringLiteral("click"), QStringLiteral("1")});
     QTRY_VERIFY_WITH_TIMEOUT(Window(QStringLiteral("Assign Macro")).isEmpty(), 5000);

@@ -50,14 +50,15 @@ private slots:
         QCOMPARE(Corner(b), kNormal);
         QVERIFY(Shows(b, 0xFFFFFF));
 
-        b.SetCheck(1);
+        b.setCheckable(true);
+        b.setChecked(true);
         QCOMPARE(Corner(b), kDown);
         QVERIFY(Shows(b, 0x8E5101));
         QVERIFY(!Shows(b, 0xFFFFFF));
 
         b.setEnabled(false);
         QCOMPARE(Corner(b), kDisable);
-        b.SetCheck(0);
+        b.setChecked(false);
         QCOMPARE(Corner(b), kDisable);
         QVERIFY(Shows(b, 0x6E6E6E));
 
@@ -75,21 +76,35 @@ private slots:
         b.SetCheckBoxMode(true);
         parent.show();
         QVERIFY(QTest::qWaitForWindowExposed(&parent));
+        QVERIFY(b.isCheckable());
         QSignalSpy clicks(&b, &QAbstractButton::clicked);
+        QSignalSpy toggles(&b, &QAbstractButton::toggled);
 
+        // Each click switches once and reports the new state, in the toggle and the click.
         QTest::mouseClick(&b, Qt::LeftButton);
-        QCOMPARE(b.GetCheck(), 1);
+        QVERIFY(b.isChecked());
         QCOMPARE(clicks.count(), 1);
+        QCOMPARE(clicks.last().at(0).toBool(), true);
+        QCOMPARE(toggles.count(), 1);
+        QCOMPARE(toggles.last().at(0).toBool(), true);
         QCOMPARE(Corner(b), kDown);
         QTest::mouseClick(&b, Qt::LeftButton);
-        QCOMPARE(b.GetCheck(), 0);
+        QVERIFY(!b.isChecked());
         QCOMPARE(clicks.count(), 2);
+        QCOMPARE(clicks.last().at(0).toBool(), false);
+        QCOMPARE(toggles.count(), 2);
 
         // Released away from the button: no click, no toggle.
         QTest::mousePress(&b, Qt::LeftButton);
         QTest::mouseRelease(&b, Qt::LeftButton, {}, QPoint(200, 200));
-        QCOMPARE(b.GetCheck(), 0);
+        QVERIFY(!b.isChecked());
         QCOMPARE(clicks.count(), 2);
+        QCOMPARE(toggles.count(), 2);
+
+        // A click that is not the mouse's reports without switching.
+        b.click();
+        QCOMPARE(clicks.count(), 3);
+        QVERIFY(!b.isChecked());
     }
 
     void pushButtonReportsOneClick() {
@@ -101,7 +116,31 @@ private slots:
         QSignalSpy clicks(&b, &QAbstractButton::clicked);
         QTest::mouseClick(&b, Qt::LeftButton);
         QCOMPARE(clicks.count(), 1);
-        QCOMPARE(b.GetCheck(), 0);
+        QVERIFY(!b.isChecked());
+    }
+
+    // A checkable push button (a tab, a level) shows what its owner sets; a click only reports.
+    void checkablePushButtonKeepsItsOwnersState() {
+        QWidget parent;
+        CBitmapBtn b(&parent);
+        GivePictures(b, QRect(0, 0, 50, 20));
+        b.setCheckable(true);
+        parent.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&parent));
+        QSignalSpy clicks(&b, &QAbstractButton::clicked);
+        QSignalSpy toggles(&b, &QAbstractButton::toggled);
+        QTest::mouseClick(&b, Qt::LeftButton);
+        QCOMPARE(clicks.count(), 1);
+        QVERIFY(!b.isChecked());
+        QCOMPARE(toggles.count(), 0);
+
+        b.setChecked(true);
+        b.setChecked(true);
+        QCOMPARE(toggles.count(), 1);
+        QTest::mouseClick(&b, Qt::LeftButton);
+        QCOMPARE(clicks.count(), 2);
+        QVERIFY(b.isChecked());
+        QCOMPARE(Corner(b), kDown);
     }
 
     void movingOntoTheNextButtonPostsLeaveThenEnter() {

@@ -46,12 +46,12 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<LookCase>& info) { return info.param.label; });
 
 TEST(PlaceCaption, LayoutsIndentOrInsetTheClientArea) {
-    const TextRect client{0, 0, 100, 30};
+    const SkinRect client{0, 0, 100, 30};
     const std::uint32_t left = dt::kSingleLine | dt::kVCenter | dt::kLeft;
     const std::uint32_t centred = dt::kSingleLine | dt::kVCenter | dt::kCenter;
     struct Row {
         int layout;
-        TextRect rect;
+        SkinRect rect;
         std::uint32_t format;
     };
     for (const Row& r : {Row{0, {0, 0, 100, 30}, centred}, Row{1, {10, 0, 100, 30}, left},

@@ -86,7 +86,7 @@ private slots:
         QPainter(&screen).fillRect(10, 6, 8, 8, Qt::green);
         screen.setDevicePixelRatio(2.0);
         QImage piece;
-        CutSkinImage(piece, screen, 5, 3, 9, 7);
+        CutSkinImage(piece, screen, {5, 3, 9, 7});
         QCOMPARE(piece.size(), QSize(8, 8));
         QCOMPARE(piece.devicePixelRatio(), 2.0);
         QCOMPARE(LogicalSize(piece), QSize(4, 4));

@@ -79,12 +79,12 @@ private slots:
         screen.setPixelColor(10, 5, Qt::red);
         screen.setPixelColor(29, 14, Qt::green);
         QImage target;
-        CutSkinImage(target, screen, 10, 5, 30, 15);
+        CutSkinImage(target, screen, {10, 5, 30, 15});
         QCOMPARE(target.size(), QSize(20, 10));
         QCOMPARE(target.pixelColor(0, 0), QColor(Qt::red));
         QCOMPARE(target.pixelColor(19, 9), QColor(Qt::green));
         // A missing screen leaves the target as it was.
-        CutSkinImage(target, QImage(), 0, 0, 5, 5);
+        CutSkinImage(target, QImage(), {0, 0, 5, 5});
         QCOMPARE(target.size(), QSize(20, 10));
     }
 

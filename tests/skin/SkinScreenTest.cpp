@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "skin/SkinImage.h"
+#include "skin/QtRect.h"
 
 namespace {
 
@@ -65,8 +66,7 @@ private slots:
                                QRect(-2, -1, size.width() + 4, 3), QRect(0, 0, 0, 3)};
         for (const QRect& r : rects) {
             QImage expected;
-            CutSkinImage(expected, reference, r.left(), r.top(), r.left() + r.width(),
-                         r.top() + r.height());
+            CutSkinImage(expected, reference, ToSkinRect(r));
             const QImage cut = screen.Cut(r);
             QVERIFY2(cut == expected, qPrintable(QStringLiteral("cut %1,%2 %3x%4")
                                                      .arg(r.x()).arg(r.y())

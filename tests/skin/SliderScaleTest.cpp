@@ -102,6 +102,43 @@ TEST(SliderScaleTest, DegenerateGeometryNeverDividesByZero) {
     EXPECT_EQ(DisplayValue(-3, 5, 5), 5);
 }
 
+// A range reaching below 0, 10 pixels a step. Values compare signed; the whole part
+// truncates toward zero, so with snapping the far left settles on 0, and only an unsnapped
+// click or the wheel reaches -1.
+TEST(SliderScaleTest, RangeFromMinusOne) {
+    const SliderScale s = Scale(123, 13, -1, 10);  // travel 110
+    EXPECT_EQ(s.PositionOf(-1), 0);
+    EXPECT_EQ(s.PositionOf(0), 10);
+    EXPECT_EQ(s.PositionOf(10), 110);
+    EXPECT_EQ(s.ValueAt(0), -1);
+    EXPECT_EQ(s.ValueAt(15), 0);
+    EXPECT_EQ(SettleValue(s.ValueAtPrecise(0), true, 1), 0);
+    EXPECT_EQ(SettleValue(s.ValueAtPrecise(0), false, 1), -1);
+    EXPECT_EQ(SettleValue(s.ValueAtPrecise(5), false, 1), 0);  // -0.5
+    for (std::int32_t v = 1; v <= s.maximum; ++v) {
+        EXPECT_EQ(SettleValue(s.ValueAtPrecise(s.PositionOf(v)), true, 1), v) << v;
+    }
+
+    EXPECT_EQ(ClickOnTrack(0, 110, -1, 10, true, 1).value, 0);
+    EXPECT_EQ(ClickOnTrack(0, 110, -1, 10, false, 1).value, -1);
+    EXPECT_EQ(ClickOnTrack(3, 110, -1, 10, false, 1).value, 0);  // -0.7
+    const TrackClick stepped = ClickOnTrack(0, 110, -1, 10, false, 4);
+    EXPECT_EQ(stepped.value, -1);
+    EXPECT_EQ(stepped.position, 0);  // -1 / 4 * 4
+
+    struct Case {
+        std::int32_t value, want;
+    };
+    const Case shown[] = {{-1, -1}, {0, 0}, {5, 5}, {-2, -1}, {INT_MIN, -1}, {11, 10}};
+    for (const Case& c : shown) {
+        EXPECT_EQ(DisplayValue(c.value, -1, 10), c.want) << c.value;
+    }
+    EXPECT_EQ(ClampToRange(-5, -1, 10), -1);
+    EXPECT_EQ(WheelStep(0, -120, 1, -1, 10), -1);
+    EXPECT_EQ(WheelStep(-1, -120, 1, -1, 10), std::nullopt);
+    EXPECT_EQ(WheelStep(-1, 120, 1, -1, 10), 0);
+}
+
 TEST(SliderScaleTest, DisplayValueShowsNegativesAtTheMaximumEnd) {
     struct Case {
         std::int32_t value, minimum, maximum, want;

@@ -98,7 +98,7 @@ TEST(TextFitBounds, OutOfRangeStartsAreHeldAndSearchesEnd) {
 }
 
 TEST(CentredTop, CentresShortBlocksAndKeepsTheTopOfTallOnes) {
-    const TextRect r{20, 60, 480, 330};  // 270 high
+    const SkinRect r{20, 60, 480, 330};  // 270 high
     EXPECT_EQ(CentredTop(r, 100), 60 + 85);
     EXPECT_EQ(CentredTop(r, 101), 60 + 84);  // integer halving
     EXPECT_EQ(CentredTop(r, 270), 60);

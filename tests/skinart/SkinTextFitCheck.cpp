@@ -135,7 +135,7 @@ const std::vector<Painted>& PaintedTexts() {
         std::vector<Painted> r;
         for (const sens::PaintedText& t : sens::kPaintedTexts) {
             if (!t.wrapped) {
-                r.push_back({"skin_sensitivity", t.stringId, Ltrb(t.left, t.top, t.right, t.bottom),
+                r.push_back({"skin_sensitivity", t.stringId, Ltrb(t.rect.left, t.rect.top, t.rect.right, t.rect.bottom),
                              t.size, kLine, false});
             }
         }

@@ -94,7 +94,6 @@ CButtonDlg::CButtonDlg(QWidget* parent, PageContext context)
     auto make = [&](int key) {
         CBitmapBtn* b = skin_->CreateButton(key);
         b->SetTooltip(skin_->Entry(key).text, true);
-        b->SetCheck(0);
         b->setFocusPolicy(Qt::NoFocus);
         return b;
     };
@@ -105,6 +104,7 @@ CButtonDlg::CButtonDlg(QWidget* parent, PageContext context)
     }
     for (int i = 0; i < 2; ++i) {
         hand_[i] = make(kFirstHandKey + i);
+        hand_[i]->setCheckable(true);
         hand_[i]->SetCaption(strings.Get(kHandCaptions[i]));
         hand_[i]->SetFontHeight(14);
         hand_[i]->SetCaptionLayout(8);
@@ -162,9 +162,9 @@ void CButtonDlg::SetButtonText(std::uint8_t code, int button) {
 
 void CButtonDlg::CheckHandButton(int index) {
     for (int i = 0; i < 2; ++i) {
-        const int on = i == index ? 1 : 0;
-        if (hand_[i]->GetCheck() != on) {
-            hand_[i]->SetCheck(on);
+        const bool on = i == index;
+        if (hand_[i]->isChecked() != on) {
+            hand_[i]->setChecked(on);
             hand_[i]->repaint();
         }
     }

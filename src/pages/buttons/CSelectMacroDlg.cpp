@@ -11,16 +11,18 @@
 #include "platform/QtText.h"
 #include "skin/KeyFilter.h"
 #include "skin/CBitmapBtn.h"
+#include "skin/SkinColours.h"
 #include "skin/SkinText.h"
 
 namespace {
-constexpr std::uint32_t kTheme = 0x8E5101;
+// The accent's light tint reads on the dark ground; the accent itself does not.
+constexpr std::uint32_t kTextColour = skin_colour::kAccentText;
 constexpr int kDropDownKey = 4;
 constexpr int kFirstOptionKey = 5;
 
 struct PaintedText {
     int string;
-    TextRect rect;
+    SkinRect rect;
     int height;
     std::uint32_t format;
     bool centred;
@@ -53,6 +55,7 @@ CSelectMacroDlg::CSelectMacroDlg(QWidget* parent, const std::filesystem::path& s
             b->SetCaptionLayout(0);
         }
         b->setFocusPolicy(Qt::NoFocus);
+        b->setCheckable(key >= kFirstOptionKey);  // the three playback options
         buttons_[key] = b;
         connect(b, &QAbstractButton::clicked, this, [this, key] {
             ClosePopup();
@@ -101,9 +104,9 @@ void CSelectMacroDlg::CheckOption(int mode) {
     selection_.playbackMode = mode;
     for (int i = 0; i < 3; ++i) {
         CBitmapBtn* option = buttons_[kFirstOptionKey + i];
-        const int on = i == mode ? 1 : 0;
-        if (option->GetCheck() != on) {
-            option->SetCheck(on);
+        const bool on = i == mode;
+        if (option->isChecked() != on) {
+            option->setChecked(on);
             option->repaint();
         }
     }
@@ -175,7 +178,7 @@ void CSelectMacroDlg::PaintTexts(QPainter& painter) const {
     for (const PaintedText& t : kTexts) {
         TextStyle s;
         s.text = strings_.Get(t.string);
-        s.colour = kTheme;
+        s.colour = kTextColour;
         s.format = t.format;
         s.centreVertically = t.centred;
         s.rect = t.rect;

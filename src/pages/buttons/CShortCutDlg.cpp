@@ -12,19 +12,21 @@
 #include "platform/QtText.h"
 #include "skin/KeyFilter.h"
 #include "skin/CBitmapBtn.h"
+#include "skin/SkinColours.h"
 #include "skin/CBmpEdit.h"
 #include "skin/SkinText.h"
 
 namespace {
-constexpr std::uint32_t kTheme = 0x8E5101;
+// The accent's light tint reads on the dark ground; the accent itself does not.
+constexpr std::uint32_t kTextColour = skin_colour::kAccentText;
 constexpr int kTextHeight = 15;
 constexpr int kOkCaption = 87, kCancelCaption = 88, kTitle = 90, kHint = 95;
 constexpr int kToggleCaptions[4] = {91, 92, 93, 94};  // Ctrl, Shift, Alt, Win
 
-TextStyle Label(const std::u16string& text, TextRect rect) {
+TextStyle Label(const std::u16string& text, SkinRect rect) {
     TextStyle s;
     s.text = text;
-    s.colour = kTheme;
+    s.colour = kTextColour;
     s.format = dt::kSingleLine | dt::kVCenter | dt::kLeft;
     s.rect = rect;
     return s;
@@ -71,9 +73,10 @@ CShortCutDlg::CShortCutDlg(QWidget* parent, const std::filesystem::path& skinFol
         ButtonColours colours;
         colours.pressedOrOn = 0xFFFFFF;  // readable on the accent patch of a toggle that is on
         toggle->SetTextColours(colours);
-        connect(toggle, &QAbstractButton::clicked, this, [this, i, toggle] {
+        // The switches mirror the toggles, whoever sets them.
+        connect(toggle, &QAbstractButton::toggled, this, [this, i](bool on) {
             bool* switches[4] = {&values_.ctrl, &values_.shift, &values_.alt, &values_.win};
-            *switches[i] = toggle->GetCheck() != 0;
+            *switches[i] = on;
         });
     }
     connect(buttons_[1], &QAbstractButton::clicked, this, [this] { done(kOk); });
@@ -96,8 +99,8 @@ void CShortCutDlg::SetValues(const ShortcutValues& values) {
     values_ = values;
     const bool on[4] = {values.ctrl, values.shift, values.alt, values.win};
     for (int i = 0; i < 4; ++i) {
-        if ((buttons_[4 + i]->GetCheck() != 0) != on[i]) {
-            buttons_[4 + i]->SetCheck(on[i] ? 1 : 0);
+        if (buttons_[4 + i]->isChecked() != on[i]) {
+            buttons_[4 + i]->setChecked(on[i]);
             buttons_[4 + i]->repaint();
         }
     }

@@ -23,6 +23,7 @@
 #include "skin/CClickHSlider.h"
 #include "skin/CExMenu.h"
 #include "skin/CSpinWnd.h"
+#include "skin/QtRect.h"
 #include "skin/SkinImage.h"
 #include "skin/SkinText.h"
 #include "skin/SkinWindow.h"
@@ -41,7 +42,7 @@ const QRect kValueBoxStrip(QPoint(13, 430), QPoint(388, 457));
 
 struct PaintedText {
     int string;
-    TextRect rect;
+    SkinRect rect;
     std::uint32_t format;
     bool shrink;
     bool centre;
@@ -57,10 +58,6 @@ constexpr PaintedText kTexts[] = {
 
 QColor ToQColor(std::uint32_t c) {
     return QColor(colour::Red(c), colour::Green(c), colour::Blue(c));
-}
-
-QRect ToQRect(const PageRect& r) {
-    return QRect(r.x, r.y, r.width, r.height);
 }
 
 }  // namespace
@@ -160,6 +157,7 @@ void CLightDlg::CreateControls() {
         // The selected source shows on the skin's blue: its caption stays white there.
         b->SetTextColours({0xFFFFFF, 0x8E5101, 0xFFFFFF, 0x6E6E6E});
         b->SetCaption(text(i == 0 ? str::kLightSourcePicker : str::kLightSourcePresets));
+        b->setCheckable(true);
         b->SetTooltip(skin_->Entry(10 + i).text, false);
         SwallowKeysOf(b);
         connect(b, &CBitmapBtn::clicked, this, [this, i] {
@@ -264,8 +262,8 @@ void CLightDlg::ClosePopups() {
 
 void CLightDlg::SelectSource(int source) {
     const bool picker = source == 0;
-    sources_[0]->SetCheck(picker ? 1 : 0);
-    sources_[1]->SetCheck(picker ? 0 : 1);
+    sources_[0]->setChecked(picker);
+    sources_[1]->setChecked(!picker);
     selector_->setEnabled(picker);
     well_->setEnabled(picker);
     bar_->setEnabled(picker);
@@ -504,7 +502,6 @@ void CLightDlg::PaintPage(QPainter& p) {
     v.text = ToU16(QString::fromStdString(ParamText(Profile().lightParam)));
     v.colour = 0x000000;
     v.format = 0x25;
-    v.rect = {valueBox_.left(), valueBox_.top(), valueBox_.left() + valueBox_.width(),
-              valueBox_.top() + valueBox_.height()};
+    v.rect = ToSkinRect(valueBox_);
     DrawSkinText(v, p, kValueBoxTextHeight);
 }

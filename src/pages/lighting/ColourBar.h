@@ -38,9 +38,9 @@ public:
 
     // Client size: inner, bar and track rectangles.
     void Resize(int width, int height);
-    const PickerRect& Inner() const { return inner_; }
-    const PickerRect& BarRect() const { return bar_; }
-    const PickerRect& Track() const { return track_; }
+    const SkinRect& Inner() const { return inner_; }
+    const SkinRect& BarRect() const { return bar_; }
+    const SkinRect& Track() const { return track_; }
     int TrackLength() const;
     bool Horizontal() const { return (style_ & kHorizontal) != 0; }
     // Pixel along the track (y of a vertical bar, x of a horizontal one) of the marker.
@@ -86,6 +86,6 @@ private:
     int fieldX_ = 0;
     int fieldY_ = 0;
     bool dragging_ = false;
-    PickerRect inner_, bar_, track_;
+    SkinRect inner_, bar_, track_;
     ColourSelector* selector_ = nullptr;
 };

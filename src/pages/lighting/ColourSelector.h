@@ -9,19 +9,10 @@
 #include <functional>
 
 #include "pages/lighting/ColourConversion.h"
+#include "skin/SkinRect.h"
 
 class ColourBar;
 class ColourWell;
-
-struct PickerRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-};
 
 class ColourSelector {
 public:
@@ -44,7 +35,7 @@ public:
 
     // Client size; the field is the client inset by 1.
     void Resize(int width, int height);
-    const PickerRect& Field() const { return field_; }
+    const SkinRect& Field() const { return field_; }
 
     // Mouse, in client coordinates. LeftDown and MiddleDown return true when the press
     // starts a drag (the window then captures the mouse).
@@ -90,7 +81,7 @@ private:
     bool fieldRedraw_ = true;
     bool dragging_ = false;
     bool buttonDown_ = false;
-    PickerRect field_;
+    SkinRect field_;
     ColourBar* bar_ = nullptr;
     ColourWell* well_ = nullptr;
 };

@@ -72,7 +72,7 @@ void GTColorSelectorWnd::resizeEvent(QResizeEvent* e) {
 }
 
 void GTColorSelectorWnd::paintEvent(QPaintEvent*) {
-    const PickerRect& f = core_.Field();
+    const SkinRect& f = core_.Field();
     const bool redraw = core_.TakeFieldRedraw();
     if (field_.size() != size() || redraw) {
         field_ = QImage(size(), QImage::Format_RGB32);

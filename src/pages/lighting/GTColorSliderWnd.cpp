@@ -10,6 +10,7 @@
 #include "pages/lighting/GTColorSelectorWnd.h"
 #include "pages/lighting/GTDrawHelper.h"
 #include "platform/MessageEvent.h"
+#include "skin/QtRect.h"
 
 GTColorSliderWnd::GTColorSliderWnd(QWidget* parent, int id) : QWidget(parent), core_(id) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -39,8 +40,8 @@ void GTColorSliderWnd::resizeEvent(QResizeEvent* e) {
 void GTColorSliderWnd::paintEvent(QPaintEvent*) {
     QImage frame(size(), QImage::Format_RGB32);
     frame.fill(QColor(17, 17, 17));
-    const PickerRect& b = core_.BarRect();
-    const PickerRect& t = core_.Track();
+    const SkinRect& b = core_.BarRect();
+    const SkinRect& t = core_.Track();
     const std::vector<std::uint32_t> g = core_.Gradient();
     const int stride = static_cast<int>(frame.bytesPerLine() / 4);
     auto* bits = reinterpret_cast<std::uint32_t*>(frame.bits());
@@ -66,7 +67,7 @@ void GTColorSliderWnd::paintEvent(QPaintEvent*) {
         }
     }
     QPainter p(&frame);
-    GTDrawHelper::Frame(p, QRect(b.left, b.top, b.Width(), b.Height()), 6);
+    GTDrawHelper::Frame(p, ToQRect(b), 6);
     const int at = core_.MarkerAt();
     constexpr int m = ColourBar::kMarkerSize;
     const std::uint32_t style = core_.Style();

@@ -48,14 +48,14 @@ ModeControls ControlsOf(int mode) {
     return {false, true, false};
 }
 
-PageRect DarkPanelOf(int mode) {
+SkinRect DarkPanelOf(int mode) {
     if (mode == 0) {
-        return {430, 370, 280, 134};
+        return {430, 370, 710, 504};
     }
     if (mode == 1) {
-        return {430, 440, 280, 64};
+        return {430, 440, 710, 504};
     }
-    return {430, 370, 280, 70};
+    return {430, 370, 710, 440};
 }
 
 bool CoversColourControls(int mode) {

@@ -9,6 +9,7 @@
 
 #include "common/StringIds.h"
 #include "pages/lighting/ColourConversion.h"
+#include "skin/SkinRect.h"
 
 struct LightEffect {
     int mode;
@@ -45,19 +46,12 @@ struct ModeControls {
 };
 ModeControls ControlsOf(int mode);
 
-struct PageRect {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-    bool operator==(const PageRect&) const = default;
-};
 // The dark patch over the label of the slider the mode hides.
-PageRect DarkPanelOf(int mode);
+SkinRect DarkPanelOf(int mode);
 inline constexpr std::uint32_t kDarkPanelColour = 0x111111;
 // light_dis.jpg covers the colour controls when the effect picks its own colours.
 bool CoversColourControls(int mode);
-inline constexpr PageRect kColourCover{430, 108, 436, 211};
+inline constexpr SkinRect kColourCover{430, 108, 866, 319};
 
 // Steady light: 1 -> 30 ... 7 -> 210, any other value 255.
 int OpacityOfBrightness(int brightness);
@@ -82,13 +76,13 @@ inline constexpr int kRedSpinId = 401;
 inline constexpr int kGreenSpinId = 402;
 inline constexpr int kBlueSpinId = 403;
 
-// Where the five light zones are drawn on the page (x, y, width, height), zone 1 first.
-inline constexpr std::array<PageRect, 5> kZoneRects{{
-    {253, 224, 70, 120},
-    {168, 232, 52, 47},
-    {134, 232, 69, 47},
-    {101, 232, 68, 47},
-    {85, 232, 50, 47},
+// Where the five light zones are drawn on the page, zone 1 first.
+inline constexpr std::array<SkinRect, 5> kZoneRects{{
+    {253, 224, 323, 344},
+    {168, 232, 220, 279},
+    {134, 232, 203, 279},
+    {101, 232, 169, 279},
+    {85, 232, 135, 279},
 }};
-// The preview rectangle when the layout file has none (left, top, right, bottom).
-inline constexpr PageRect kDefaultPreview{480, 183, 897 - 480, 514 - 183};
+// The preview rectangle when the layout file has none.
+inline constexpr SkinRect kDefaultPreview{480, 183, 897, 514};

@@ -6,12 +6,12 @@
 
 #include "pages/lighting/LightEffects.h"
 #include "pages/lighting/ZonePictures.h"
+#include "skin/QtRect.h"
 
 namespace {
 
 QRect ZoneRect(int z) {
-    const PageRect& r = kZoneRects[static_cast<std::size_t>(z)];
-    return QRect(r.x, r.y, r.width, r.height);
+    return ToQRect(kZoneRects[static_cast<std::size_t>(z)]);
 }
 
 // Source over destination, both premultiplied.
@@ -46,6 +46,13 @@ void BlendOver(QImage& target, const QImage& source, QRect from, QPoint at) {
     }
 }
 
+// A rectangle in logical pixels as a source rectangle of a picture of any ratio: a 2x
+// background holds twice the pixels.
+QRectF InPixelsOf(const QImage& picture, const QRect& logical) {
+    const qreal r = picture.devicePixelRatio();
+    return QRectF(logical.x() * r, logical.y() * r, logical.width() * r, logical.height() * r);
+}
+
 QImage Premultiplied(const QImage& image, QSize size) {
     if (image.isNull()) {
         return QImage();
@@ -75,7 +82,8 @@ LightPreviewView::LightPreviewView(QWidget* page, const QImage* background,
     under_.fill(QColor(18, 20, 24));
     if (background_ != nullptr && !background_->isNull()) {
         QPainter p(&under_);
-        p.drawImage(QPoint(0, 0), *background_, zoneBounds_);
+        p.drawImage(QRectF(QPointF(0, 0), zoneBounds_.size()), *background_,
+                    InPixelsOf(*background_, zoneBounds_));
     }
     over_ = QImage(zoneBounds_.size(), QImage::Format_ARGB32_Premultiplied);
     over_.fill(Qt::transparent);
@@ -133,7 +141,7 @@ void LightPreviewView::Draw(QPainter& p, bool zonesOnly) const {
         // Beyond the zones: the background, then the mouse picture.
         p.fillRect(area, QColor(18, 20, 24));
         if (background_ != nullptr && !background_->isNull()) {
-            p.drawImage(area.topLeft(), *background_, area);
+            p.drawImage(QRectF(area), *background_, InPixelsOf(*background_, area));
         }
         if (!mouse_.isNull()) {
             p.drawImage(preview_.topLeft(), mouse_);

@@ -33,6 +33,7 @@ CInsertMac2Dlg::CInsertMac2Dlg(QWidget* parent, const std::filesystem::path& ski
         b->SetFontHeight(17);
         b->SetCaptionLayout(8);
         b->SetShrinkToFit(true);
+        b->setCheckable(true);
         connect(b, &QAbstractButton::clicked, this, [this, mode] {
             state_.SetMode(mode);
             ShowState();
@@ -54,7 +55,7 @@ CInsertMac2Dlg::CInsertMac2Dlg(QWidget* parent, const std::filesystem::path& ski
     record_->SetCheckBoxMode(true);
     record_->SetCaptionLayout(0);
     connect(record_, &QAbstractButton::clicked, this, [this] {
-        const InsertMessage m = state_.RecordToggled(record_->GetCheck() != 0);
+        const InsertMessage m = state_.RecordToggled(record_->isChecked());
         ShowState();
         if (post) {
             post(m);
@@ -78,11 +79,11 @@ void CInsertMac2Dlg::Reset() {
 
 void CInsertMac2Dlg::ShowState() {
     for (int mode = 0; mode < 3; ++mode) {
-        modes_[mode]->SetCheck(mode == state_.Mode() ? 1 : 0);
+        modes_[mode]->setChecked(mode == state_.Mode());
         modes_[mode]->setEnabled(state_.ModeButtonEnabled(mode));
     }
     delay_->setEnabled(state_.RecordDelayBoxEnabled());
-    record_->SetCheck(state_.Recording() ? 1 : 0);
+    record_->setChecked(state_.Recording());
     SetButtonCaption(record_, strings_.Get(state_.RecordCaption()));
 }
 

@@ -164,6 +164,7 @@ void CMacroManagerDlg::CreateControls() {
         b->SetFontHeight(15);
         b->SetCaptionLayout(8);
         b->SetShrinkToFit(true);
+        b->setCheckable(true);
         // The chosen mode's patch is the accent colour: its text stays white on it.
         ButtonColours colours;
         colours.pressedOrOn = 0xFFFFFF;
@@ -279,7 +280,7 @@ void CMacroManagerDlg::Command(int key) {
         case kRecord:
             core_->ToggleRecord();
             // A recording that did not start leaves the button as it was.
-            buttons_[kRecord]->SetCheck(core_->Recorder().Recording() ? 1 : 0);
+            buttons_[kRecord]->setChecked(core_->Recorder().Recording());
             break;
         case kModify:
             ToggleModify();
@@ -295,7 +296,7 @@ void CMacroManagerDlg::Command(int key) {
             break;
         case kInsert:
             if (!core_->OpenInsert(row)) {
-                buttons_[kInsert]->SetCheck(core_->InsertOpen() ? 1 : 0);
+                buttons_[kInsert]->setChecked(core_->InsertOpen());
             }
             break;
         default:
@@ -378,7 +379,7 @@ void CMacroManagerDlg::ToggleModify() {
     }
     const MacroPageCore::ModifyStart start = core_->BeginModify(SelectedRow());
     if (!start.started) {
-        buttons_[kModify]->SetCheck(0);
+        buttons_[kModify]->setChecked(false);
         return;
     }
     list_->SetAnyText(start.anyText);
@@ -387,7 +388,7 @@ void CMacroManagerDlg::ToggleModify() {
         editor->installEventFilter(this);
         editor->setAccessibleName(list_->accessibleName());
     }
-    buttons_[kModify]->SetCheck(1);
+    buttons_[kModify]->setChecked(true);
 }
 
 void CMacroManagerDlg::EndModify() {
@@ -399,7 +400,7 @@ void CMacroManagerDlg::EndModify() {
         // Committed by the list itself when it took the focus back.
         text = list_->currentItem()->text();
     }
-    buttons_[kModify]->SetCheck(0);
+    buttons_[kModify]->setChecked(false);
     core_->FinishModify(ToU16(text));
 }
 
@@ -579,7 +580,7 @@ void CMacroManagerDlg::SetRecordCaption(int stringNumber) {
 }
 
 void CMacroManagerDlg::ClearRecordCheck() {
-    buttons_[kRecord]->SetCheck(0);
+    buttons_[kRecord]->setChecked(false);
 }
 
 std::u16string CMacroManagerDlg::DelayBoxText() {
@@ -610,14 +611,14 @@ void CMacroManagerDlg::SetInsertOpen(bool open, int delayMode) {
     if (open) {
         insert_->raise();
     } else {
-        buttons_[kInsert]->SetCheck(0);
+        buttons_[kInsert]->setChecked(false);
     }
 }
 
 void CMacroManagerDlg::ShowDelayMode() {
     const int mode = core_->DelayMode();
     for (int i = 0; i < 3; ++i) {
-        buttons_[kModeMeasured + i]->SetCheck(i == mode ? 1 : 0);
+        buttons_[kModeMeasured + i]->setChecked(i == mode);
     }
     delayBox_->setEnabled(mode == 1);
 }

@@ -15,16 +15,9 @@
 #include "skin/CBitmapBtn.h"
 #include "skin/CClickHSlider.h"
 #include "skin/CExMenu.h"
+#include "skin/QtRect.h"
 #include "skin/SkinText.h"
 #include "skin/SkinWindow.h"
-
-namespace {
-
-QRect ToQRect(const sens::LineRect& r) {
-    return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
-}
-
-}  // namespace
 
 CSensitivityDlg::CSensitivityDlg(QWidget* parent, PageContext context)
     : Page(parent, std::move(context)), skin_(std::make_unique<SkinWindow>(*this)) {
@@ -68,6 +61,7 @@ void CSensitivityDlg::BuildControls() {
         b->SetTwoTexts(u"", ToQRect(sens::kLevelTextA), u"", ToQRect(sens::kLevelTextB));
         b->SetFontHeight(sens::kLevelFontHeight);
         b->SetTextColours(levelColours);
+        b->setCheckable(true);
         connect(b, &QAbstractButton::clicked, this,
                 [this, i] { Show(SensitivityEdits(Profile()).ClickLevel(i)); });
         levels_[i] = b;
@@ -89,7 +83,7 @@ void CSensitivityDlg::BuildControls() {
     link_->SetCaptionLayout(sens::kLinkCaptionLayout);
     // The button has switched itself before it reports the click.
     connect(link_, &QAbstractButton::clicked, this,
-            [this] { Show(SensitivityEdits(Profile()).SetSeparate(link_->GetCheck() != 0)); });
+            [this] { Show(SensitivityEdits(Profile()).SetSeparate(link_->isChecked())); });
 }
 
 CClickHSlider* CSensitivityDlg::CreateSlider(int key, int id, const char* thumb) {
@@ -137,8 +131,8 @@ void CSensitivityDlg::RefreshFromProfile() {
     speed_->SetValue(v.speedPosition);
     accel_->SetValue(v.accelPosition);
     ShowRate();
-    if ((link_->GetCheck() != 0) != v.separate) {
-        link_->SetCheck(v.separate ? 1 : 0);
+    if (link_->isChecked() != v.separate) {
+        link_->setChecked(v.separate);
     }
 }
 
@@ -186,9 +180,9 @@ void CSensitivityDlg::Show(const SensitivityUpdate& u) {
 // Only the buttons whose mark changes are redrawn.
 void CSensitivityDlg::MarkLevel(int level) {
     for (int i = 0; i < kLevelCount; ++i) {
-        const int want = i == level ? 1 : 0;
-        if (levels_[i]->GetCheck() != want) {
-            levels_[i]->SetCheck(want);
+        const bool want = i == level;
+        if (levels_[i]->isChecked() != want) {
+            levels_[i]->setChecked(want);
         }
     }
 }

@@ -6,6 +6,8 @@
 #include <cstdint>
 
 #include "common/StringIds.h"
+#include "skin/SkinColours.h"
+#include "skin/SkinRect.h"
 
 namespace sens {
 
@@ -55,31 +57,28 @@ inline constexpr int kLastRateCommand = 1010;
 // A text the page paints over its background.
 struct PaintedText {
     int stringId;
-    int left, top, right, bottom;
+    SkinRect rect;
     std::uint32_t colour;  // COLORREF
     int size;
     bool wrapped;  // word-wrapped and centred as a block; else one line, vertically centred
 };
-inline constexpr std::uint32_t kHeadingColour = 0x8E5101;
+inline constexpr std::uint32_t kHeadingColour = skin_colour::kAccentText;
 inline constexpr std::uint32_t kTextColour = 0xFFFFFF;
 inline constexpr std::array<PaintedText, 9> kPaintedTexts = {{
-    {str::kSensLevelsHeading, 28, 235, 328, 255, kHeadingColour, 15, false},
-    {str::kSensLevelsHint, 30, 263, 230, 277, kTextColour, 15, false},
-    {str::kSensLevelsRange, 30, 294, 330, 308, kTextColour, 14, false},
-    {str::kSensRateHeading, 460, 213, 780, 233, kHeadingColour, 15, false},
-    {str::kSensRateHint, 460, 235, 690, 265, kTextColour, 14, true},
-    {str::kSensSpeedHeading, 460, 297, 780, 317, kHeadingColour, 15, false},
-    {str::kSensSpeedHint, 460, 319, 860, 349, kTextColour, 14, true},
-    {str::kSensAccelHeading, 460, 416, 780, 436, kHeadingColour, 15, false},
-    {str::kSensAccelHint, 460, 435, 860, 465, kTextColour, 14, true},
+    {str::kSensLevelsHeading, {28, 235, 328, 255}, kHeadingColour, 15, false},
+    {str::kSensLevelsHint, {30, 263, 230, 277}, kTextColour, 15, false},
+    {str::kSensLevelsRange, {30, 294, 330, 308}, kTextColour, 14, false},
+    {str::kSensRateHeading, {460, 213, 780, 233}, kHeadingColour, 15, false},
+    {str::kSensRateHint, {460, 235, 690, 265}, kTextColour, 14, true},
+    {str::kSensSpeedHeading, {460, 297, 780, 317}, kHeadingColour, 15, false},
+    {str::kSensSpeedHint, {460, 319, 860, 349}, kTextColour, 14, true},
+    {str::kSensAccelHeading, {460, 416, 780, 436}, kHeadingColour, 15, false},
+    {str::kSensAccelHint, {460, 435, 860, 465}, kTextColour, 14, true},
 }};
 
 // Level buttons: X on the first line, Y on the second, in the button's own coordinates.
-struct LineRect {
-    int left, top, right, bottom;
-};
-inline constexpr LineRect kLevelTextA = {8, 8, 47, 21};
-inline constexpr LineRect kLevelTextB = {8, 26, 47, 39};
+inline constexpr SkinRect kLevelTextA = {8, 8, 47, 21};
+inline constexpr SkinRect kLevelTextB = {8, 26, 47, 39};
 inline constexpr int kLevelFontHeight = 14;
 inline constexpr int kLinkStringId = str::kSensSeparateXY;
 inline constexpr int kLinkFontHeight = 15;

@@ -5,7 +5,7 @@ TextStyle PaintedTextStyle(const sens::PaintedText& t, std::u16string shown) {
     s.text = std::move(shown);
     s.weight = 400;
     s.colour = t.colour;
-    s.rect = {t.left, t.top, t.right, t.bottom};
+    s.rect = t.rect;
     if (t.wrapped) {
         s.format = dt::kWordBreak | dt::kLeft;
         s.centreVertically = true;

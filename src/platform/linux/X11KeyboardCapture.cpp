@@ -2,18 +2,14 @@
 
 #include <xcb/xcb.h>
 
-#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLoggingCategory>
 #include <QPointer>
 #include <QWidget>
 #include <cstdlib>
 
 #include "common/Messages.h"
 #include "platform/MessageEvent.h"
-
-Q_LOGGING_CATEGORY(lcCapture, "corvane.capture", QtWarningMsg)
 
 namespace {
 
@@ -29,14 +25,6 @@ xcb_connection_t* Connection() {
     return x11 ? x11->connection() : nullptr;
 }
 
-void TraceLine(std::string_view line) {
-    QString text = QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
-    while (text.endsWith(u'\n') || text.endsWith(u'\r')) {
-        text.chop(1);
-    }
-    qCDebug(lcCapture).noquote() << text;
-}
-
 }  // namespace
 
 KeyboardCapture& KeyboardCapture::Instance() {
@@ -49,77 +37,61 @@ KeyboardCapture& KeyboardCapture::Instance() {
 }
 
 X11KeyboardCapture::X11KeyboardCapture(XKeyTranslator translate, QObject* parent)
-    : QObject(parent), translate_(std::move(translate)), trace_(TraceLine) {
+    : KeyboardCaptureBase(parent), translate_(std::move(translate)) {
     retry_.setInterval(kRetryIntervalMs);
     connect(&retry_, &QTimer::timeout, this, &X11KeyboardCapture::RetryGrab);
-    if (auto* app = QCoreApplication::instance()) {
-        connect(app, &QCoreApplication::aboutToQuit, this, [this] { Release(false); });
-    }
 }
 
 X11KeyboardCapture::~X11KeyboardCapture() {
     Release(false);
 }
 
-bool X11KeyboardCapture::Install(QWidget* target, LostFn onLost) {
-    if (!target) {
-        return false;
+// Keys go to whichever widget has the focus, so the filter is the application's.
+void X11KeyboardCapture::Watch(QWidget*) {
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+void X11KeyboardCapture::Unwatch(QWidget*) {
+    if (auto* app = QCoreApplication::instance()) {
+        app->removeEventFilter(this);
     }
-    if (holder_ != target) {
-        Release(true);
-        holder_ = target;
-        holderDestroyed_ = connect(target, &QObject::destroyed, this, [this] {
-            // Its queued notices die with it; only the keyboard is left to free.
-            onLost_ = nullptr;
-            Release(false);
-        });
-        QCoreApplication::instance()->installEventFilter(this);
-    }
-    onLost_ = std::move(onLost);
-    if (grabbedWindow_ == 0 && holder_->isVisible()) {
+}
+
+bool X11KeyboardCapture::Capture() {
+    QWidget* holder = Holder();
+    if (grabbedWindow_ == 0 && holder->isVisible()) {
         Grab();
     }
-    trace_.Handle(grabbedWindow_);
-    if (grabbedWindow_ == 0 && holder_->isVisible()) {
-        retriesLeft_ = kRetryCount;
-        retry_.start();
+    Trace().Handle(grabbedWindow_);
+    if (grabbedWindow_ == 0 && holder->isVisible()) {
+        StartRetries();
     }
     return grabbedWindow_ != 0;
 }
 
-void X11KeyboardCapture::Remove(QWidget* target) {
-    if (target && target == holder_) {
-        Release(false);
+void X11KeyboardCapture::Uncapture() {
+    retry_.stop();
+    Trace().Handle(grabbedWindow_);
+    Trace().Unhooked(Ungrab());
+}
+
+void X11KeyboardCapture::HolderShown() {
+    if (grabbedWindow_ == 0) {
+        StartRetries();
     }
 }
 
-void X11KeyboardCapture::Release(bool tellHolder) {
-    if (!holder_) {
-        return;
-    }
-    QWidget* former = holder_;
-    LostFn lost = std::move(onLost_);
-    onLost_ = nullptr;
-    holder_ = nullptr;
-    disconnect(holderDestroyed_);
-    retry_.stop();
-    if (auto* app = QCoreApplication::instance()) {
-        app->removeEventFilter(this);
-    }
-    trace_.Handle(grabbedWindow_);
-    trace_.Unhooked(Ungrab());
-    if (tellHolder && lost) {
-        // Queued with the holder as context: dropped if the holder is destroyed first.
-        QMetaObject::invokeMethod(former, std::move(lost), Qt::QueuedConnection);
-    }
+void X11KeyboardCapture::StartRetries() {
+    retriesLeft_ = kRetryCount;
+    retry_.start();
 }
 
 bool X11KeyboardCapture::Grab() {
     xcb_connection_t* c = Connection();
-    if (!c || !holder_ || !holder_->isVisible()) {
+    if (!c || !Holder() || !Holder()->isVisible()) {
         return false;
     }
-    const auto window = static_cast<xcb_window_t>(holder_->window()->winId());
+    const auto window = static_cast<xcb_window_t>(Holder()->window()->winId());
     // owner_events off: every key goes to the grab window, none to this program's others.
     xcb_grab_keyboard_reply_t* reply = xcb_grab_keyboard_reply(
         c,
@@ -149,13 +121,13 @@ bool X11KeyboardCapture::Ungrab() {
 }
 
 void X11KeyboardCapture::RetryGrab() {
-    if (!holder_ || grabbedWindow_ != 0 || --retriesLeft_ < 0) {
+    if (!Holder() || grabbedWindow_ != 0 || --retriesLeft_ < 0) {
         retry_.stop();
         return;
     }
     if (Grab()) {
         retry_.stop();
-        trace_.Handle(grabbedWindow_);
+        Trace().Handle(grabbedWindow_);
     }
 }
 
@@ -168,14 +140,11 @@ void X11KeyboardCapture::Forward(const QKeyEvent& key) {
     }
     const std::uint32_t flags = (k.flags & 0x01) | (released ? 0x80 : 0);
     // The scan code is the evdev code, X keycode - 8.
-    trace_.Key(k.virtualKey, keycode >= 8 ? keycode - 8 : 0);
-    PostMessageTo(holder_, msg::kKeyEvent, k.virtualKey, static_cast<std::intptr_t>(flags));
+    Trace().Key(k.virtualKey, keycode >= 8 ? keycode - 8 : 0);
+    PostMessageTo(Holder(), msg::kKeyEvent, k.virtualKey, static_cast<std::intptr_t>(flags));
 }
 
-bool X11KeyboardCapture::eventFilter(QObject* watched, QEvent* event) {
-    if (!holder_) {
-        return false;
-    }
+bool X11KeyboardCapture::FilterKey(QEvent* event) {
     switch (event->type()) {
         case QEvent::ShortcutOverride:
             // Accepted and eaten: no shortcut of this program fires while captured.
@@ -191,28 +160,6 @@ bool X11KeyboardCapture::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         default:
-            break;
+            return false;
     }
-    if (watched != holder_) {
-        return false;
-    }
-    if (event->type() == QEvent::Hide) {
-        Release(true);
-    } else if (event->type() == QEvent::Show && grabbedWindow_ == 0) {
-        retriesLeft_ = kRetryCount;
-        retry_.start();
-    } else if (event->type() == QEvent::Close) {
-        // A visible window is released by the hide that follows an accepted close; one
-        // that was never shown has no hide to come.
-        QPointer<QWidget> target = holder_;
-        QMetaObject::invokeMethod(
-            this,
-            [this, target] {
-                if (target && target == holder_ && !target->isVisible()) {
-                    Release(true);
-                }
-            },
-            Qt::QueuedConnection);
-    }
-    return false;
 }

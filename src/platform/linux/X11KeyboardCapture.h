@@ -1,12 +1,10 @@
 #pragma once
 
-#include <QObject>
 #include <QTimer>
 #include <cstdint>
 #include <functional>
 
-#include "common/CaptureTrace.h"
-#include "platform/KeyboardCapture.h"
+#include "platform/KeyboardCaptureBase.h"
 
 class QKeyEvent;
 
@@ -22,7 +20,7 @@ using XKeyTranslator =
 // owner_events off, so the X server reports every key to that window and to no other
 // client's. Inside this program an application-wide event filter takes every key event
 // (and shortcut) away from the widgets and posts it to the holder instead.
-class X11KeyboardCapture : public QObject, public KeyboardCapture {
+class X11KeyboardCapture : public KeyboardCaptureBase {
     Q_OBJECT
 public:
     explicit X11KeyboardCapture(XKeyTranslator translate = {}, QObject* parent = nullptr);
@@ -30,26 +28,24 @@ public:
 
     void SetTranslator(XKeyTranslator translate) { translate_ = std::move(translate); }
 
-    bool Install(QWidget* target, LostFn onLost = {}) override;
-    void Remove(QWidget* target) override;
-    QWidget* Holder() const override { return holder_; }
     bool SystemWide() const override { return grabbedWindow_ != 0; }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void Watch(QWidget* holder) override;
+    void Unwatch(QWidget* former) override;
+    bool Capture() override;
+    void Uncapture() override;
+    bool FilterKey(QEvent* event) override;
+    void HolderShown() override;
 
 private:
-    void Release(bool tellHolder);
+    void StartRetries();
     void RetryGrab();
     bool Grab();
     bool Ungrab();
     void Forward(const QKeyEvent& key);
 
     XKeyTranslator translate_;
-    CaptureTrace trace_;
-    QWidget* holder_ = nullptr;  // cleared when it is destroyed
-    LostFn onLost_;
-    QMetaObject::Connection holderDestroyed_;
     std::uint32_t grabbedWindow_ = 0;  // the X window of the grab, 0 without one
     QTimer retry_;
     int retriesLeft_ = 0;

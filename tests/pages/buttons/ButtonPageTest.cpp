@@ -173,8 +173,8 @@ void ButtonPageTest::shortcutHoldsTheKeyboardUntilItCloses() {
         v.shift = v.win = true;
         dlg.SetValues(v);
         QCOMPARE(dlg.KeyField()->text(), QStringLiteral("F1"));
-        QCOMPARE(dlg.Button(5)->GetCheck(), 1);
-        QCOMPARE(dlg.Button(4)->GetCheck(), 0);
+        QVERIFY(dlg.Button(5)->isChecked());
+        QVERIFY(!dlg.Button(4)->isChecked());
         dlg.open();
         QCOMPARE(capture.Holder(), &dlg);
         QTest::mouseClick(dlg.Button(closer), Qt::LeftButton);
@@ -243,15 +243,15 @@ void ButtonPageTest::selectionShowsTheButtonsMacro() {
     CSelectMacroDlg dlg(page_.get(), kSkin, strings_, library_.get());
     dlg.SetSelection({1, 1});
     QCOMPARE(Caption(dlg.Button(4)), QStringLiteral("Reload"));
-    QCOMPARE(dlg.Button(6)->GetCheck(), 1);
-    QCOMPARE(dlg.Button(5)->GetCheck() + dlg.Button(7)->GetCheck(), 0);
+    QVERIFY(dlg.Button(6)->isChecked());
+    QVERIFY(!dlg.Button(5)->isChecked() && !dlg.Button(7)->isChecked());
     dlg.SetSelection({2, -1});  // a button without a macro: no name, its stored option
     QCOMPARE(Caption(dlg.Button(4)), QString());
-    QCOMPARE(dlg.Button(7)->GetCheck(), 1);
-    QCOMPARE(dlg.Button(6)->GetCheck(), 0);
+    QVERIFY(dlg.Button(7)->isChecked());
+    QVERIFY(!dlg.Button(6)->isChecked());
     QTest::mouseClick(dlg.Button(5), Qt::LeftButton);
     QCOMPARE(dlg.Selection().playbackMode, 0);
-    QCOMPARE(dlg.Button(7)->GetCheck(), 0);
+    QVERIFY(!dlg.Button(7)->isChecked());
 }
 
 void ButtonPageTest::okCopiesTheChosenMacro() {
@@ -392,12 +392,12 @@ void ButtonPageTest::handednessSwapsOnlyOnAChange() {
     const tagPROFILE before = Profile();
     QTest::mouseClick(page_->HandOption(current), Qt::LeftButton);
     QVERIFY(std::memcmp(&Profile(), &before, sizeof before) == 0);
-    QCOMPARE(page_->HandOption(current)->GetCheck(), 1);
+    QVERIFY(page_->HandOption(current)->isChecked());
 
     QTest::mouseClick(page_->HandOption(1 - current), Qt::LeftButton);
     QCOMPARE(Profile().handedness, 1 - current);
-    QCOMPARE(page_->HandOption(1 - current)->GetCheck(), 1);
-    QCOMPARE(page_->HandOption(current)->GetCheck(), 0);
+    QVERIFY(page_->HandOption(1 - current)->isChecked());
+    QVERIFY(!page_->HandOption(current)->isChecked());
     // Buttons 1 and 2 show each other's functions now.
     QCOMPARE(Caption(page_->AssignButton(0)), ToQString(strings_.Get(1006)));
     QCOMPARE(Caption(page_->AssignButton(1)), ToQString(strings_.Get(1005)));

@@ -179,7 +179,7 @@ void LightPageTest::everyControlHasAName() {
 void LightPageTest::textsFitTheirRectangles() {
     struct T {
         int string;
-        TextRect rect;
+        SkinRect rect;
         std::uint32_t format;
         bool shrink, centre;
     };
@@ -486,9 +486,9 @@ void LightPageTest::previewComposesLikeThePainter() {
         p.translate(-view->pos());
         p.drawImage(view->pos(), background, view->geometry());
         for (int z = 0; z < kZoneCount; ++z) {
-            const PageRect& r = kZoneRects[static_cast<std::size_t>(z)];
+            const SkinRect& r = kZoneRects[static_cast<std::size_t>(z)];
             if (!page->Zones().Drawn(z).isNull()) {
-                p.drawImage(QPoint(r.x, r.y), page->Zones().Drawn(z));
+                p.drawImage(QPoint(r.left, r.top), page->Zones().Drawn(z));
             }
         }
         p.drawImage(view->PreviewRect().topLeft(), mouse);

@@ -54,9 +54,9 @@ TEST(LightingEdits, UnknownModeReadsAsSteadyWithTheDynamicLayout) {
     EXPECT_FALSE(IsKnownMode(5));
     EXPECT_TRUE(ControlsOf(5).speed);
     EXPECT_FALSE(ControlsOf(5).colour);
-    EXPECT_EQ(DarkPanelOf(0), (PageRect{430, 370, 280, 134}));
-    EXPECT_EQ(DarkPanelOf(1), (PageRect{430, 440, 280, 64}));
-    EXPECT_EQ(DarkPanelOf(5), (PageRect{430, 370, 280, 70}));
+    EXPECT_EQ(DarkPanelOf(0), (SkinRect{430, 370, 710, 504}));
+    EXPECT_EQ(DarkPanelOf(1), (SkinRect{430, 440, 710, 504}));
+    EXPECT_EQ(DarkPanelOf(5), (SkinRect{430, 370, 710, 440}));
     EXPECT_FALSE(CoversColourControls(1));
     EXPECT_FALSE(CoversColourControls(2));
     EXPECT_TRUE(CoversColourControls(8));

@@ -117,10 +117,10 @@ void MacroPageWidgetTest::hidingThePageEndsTheRecording() {
     page_->Core().SelectMacro(0);
     QTest::mouseClick(page_->Button(11), Qt::LeftButton);
     QVERIFY(page_->Core().Recorder().Recording());
-    QCOMPARE(page_->Button(11)->GetCheck(), 1);
+    QVERIFY(page_->Button(11)->isChecked());
     page_->hide();
     QVERIFY(!page_->Core().Recorder().Recording());
-    QCOMPARE(page_->Button(11)->GetCheck(), 0);
+    QVERIFY(!page_->Button(11)->isChecked());
     QCOMPARE(page_->Button(11)->accessibleName(), QString::fromStdU16String(strings_.Get(16)));
 }
 

@@ -83,13 +83,13 @@ void SensitivityPageTest::refreshShowsTheProfile() {
     QCOMPARE(LineA(page_->LevelButton(0)), QStringLiteral("40000"));
     QCOMPARE(LineB(page_->LevelButton(0)), QStringLiteral("700"));
     for (int i = 0; i < 5; ++i) {
-        QCOMPARE(page_->LevelButton(i)->GetCheck(), i == 4 ? 1 : 0);
+        QCOMPARE(page_->LevelButton(i)->isChecked(), i == 4);
     }
     QCOMPARE(page_->Slider(sens::kSliderX)->Value(), P().levelX[4]);
     QCOMPARE(page_->Slider(sens::kSliderSpeed)->Value(), 3);
     QCOMPARE(page_->Slider(sens::kSliderAccel)->Value(), 4);
     QCOMPARE(Caption(page_->RateButton()), ToQString(strings_.Get(40)));
-    QCOMPARE(page_->LinkButton()->GetCheck(), 1);
+    QVERIFY(page_->LinkButton()->isChecked());
     QCOMPARE(P().pointerSpeed, 7);
     QCOMPARE(P().currentLevel, 9);
     QVERIFY(notices_.empty());
@@ -109,7 +109,7 @@ void SensitivityPageTest::levelClickMovesOnlyTheLevelSliders() {
     QTest::mouseClick(page_->LevelButton(3), Qt::LeftButton);
     QCOMPARE(P().currentLevel, 3);
     for (int i = 0; i < 5; ++i) {
-        QCOMPARE(page_->LevelButton(i)->GetCheck(), i == 3 ? 1 : 0);
+        QCOMPARE(page_->LevelButton(i)->isChecked(), i == 3);
     }
     QCOMPARE(page_->Slider(sens::kSliderX)->Value(), 111);
     QCOMPARE(page_->Slider(sens::kSliderY)->Value(), 222);
@@ -160,8 +160,8 @@ void SensitivityPageTest::deviceChangesShow() {
     // The link stores the values, then calls the hooks; no edit notice follows.
     P().currentLevel = 4;
     page_->SelectLevel();
-    QCOMPARE(page_->LevelButton(4)->GetCheck(), 1);
-    QCOMPARE(page_->LevelButton(1)->GetCheck(), 0);
+    QVERIFY(page_->LevelButton(4)->isChecked());
+    QVERIFY(!page_->LevelButton(1)->isChecked());
     QCOMPARE(page_->Slider(sens::kSliderX)->Value(), P().levelX[4]);
     P().reportRate = 3;
     page_->ShowReportRate();
@@ -172,7 +172,7 @@ void SensitivityPageTest::deviceChangesShow() {
     P().currentLevel = 0;
     page_->SelectLevel();
     page_->show();
-    QCOMPARE(page_->LevelButton(0)->GetCheck(), 1);
+    QVERIFY(page_->LevelButton(0)->isChecked());
     QVERIFY(notices_.empty());
 }
 
@@ -183,7 +183,7 @@ void SensitivityPageTest::keysAndBackgroundClicks() {
     QTest::keyClick(level, Qt::Key_Return);
     QTest::keyClick(page_->LinkButton(), Qt::Key_Space);
     QCOMPARE(P().currentLevel, 1);
-    QCOMPARE(page_->LinkButton()->GetCheck(), 0);
+    QVERIFY(!page_->LinkButton()->isChecked());
     QVERIFY(notices_.empty());
 
     // A click on the background tells the main window, which closes its popups.

@@ -143,7 +143,7 @@ void SensitivityTextFitTest::buttonTextsFit() {
     const SkinEntry level = Entry(sens::kKeyFirstLevel);
     QVERIFY(level.Width() > 0);
     for (const char16_t* value : {u"32000", u"100"}) {
-        for (const sens::LineRect& r : {sens::kLevelTextA, sens::kLevelTextB}) {
+        for (const SkinRect& r : {sens::kLevelTextA, sens::kLevelTextB}) {
             TextStyle s;
             s.text = value;
             s.format = dt::kSingleLine | dt::kVCenter | dt::kCenter;

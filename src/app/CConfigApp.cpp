@@ -13,6 +13,15 @@
 #include "platform/SingleInstance.h"
 #include "platform/Trace.h"
 #include "skin/MenuDecoration.h"
+#include "skin/SkinPrefetch.h"
+
+#include <QScreen>
+#include <array>
+
+namespace {
+// The main window and the buttons page, which it shows first.
+constexpr std::array<const char*, 2> kFirstSkins = {"skin_Config.ini", "skin_button.ini"};
+}  // namespace
 
 CConfigApp::CConfigApp(int& argc, char** argv) : QApplication(argc, argv) {
     // The window may stay hidden for the whole run; only its destruction ends the program.
@@ -49,6 +58,14 @@ bool CConfigApp::InitInstance() {
         secondInstance_ = true;
         return false;
     }
+    // The main window and the page it opens on decode these first; the other core does it
+    // meanwhile. Screens of ratio 2 come from their twins, which are not prefetched.
+    if (const QScreen* screen = QGuiApplication::primaryScreen();
+        screen == nullptr || screen->devicePixelRatio() <= 1.0) {
+        prefetch_ = std::make_unique<SkinPrefetch>(Globals().programFolder / "skins" / "",
+                                                   std::vector<std::string>{kFirstSkins.begin(),
+                                                                            kFirstSkins.end()});
+    }
     InstallMenuDecoration();
     platform::InstallFileSync();
     UseSystemKeyboardLayoutForCapture();
@@ -60,5 +77,6 @@ void CConfigApp::ExitInstance() {
         return;
     }
     RemoveMenuDecoration();
+    prefetch_.reset();
     instance_.reset();
 }

@@ -4,6 +4,7 @@
 #include <memory>
 
 class SingleInstance;
+class SkinPrefetch;
 
 // The application object: one instance per user folder, then the main window, run until it
 // is destroyed.
@@ -19,5 +20,6 @@ private:
     void ExitInstance();
 
     std::unique_ptr<SingleInstance> instance_;
+    std::unique_ptr<SkinPrefetch> prefetch_;
     bool secondInstance_ = false;
 };

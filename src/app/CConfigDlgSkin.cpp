@@ -68,6 +68,8 @@ void CConfigDlg::BuildFromSkin() {
             b->SetCaption(g.strings.Get(c.caption));
         }
         b->SetShrinkToFit(c.shrink);
+        // Tabs and slots show which one is current; only this window changes that.
+        b->setCheckable(IsTab(c.key) || (c.key >= control::kSlot1 && c.key <= control::kSlot3));
         // Keys stay with the window, which swallows Escape, Enter and Space.
         b->setFocusPolicy(Qt::NoFocus);
         if (IsTab(c.key)) {
@@ -167,7 +169,7 @@ void CConfigDlg::SelectTab(int key) {
         return;
     }
     for (int k = tab::kFirst; k <= tab::kLast; ++k) {
-        controls_[k]->SetCheck(k == key ? 1 : 0);
+        controls_[k]->setChecked(k == key);
     }
     if (Page* page = PageOfTab(key)) {
         pageStack_->setCurrentWidget(page);
@@ -176,7 +178,7 @@ void CConfigDlg::SelectTab(int key) {
 
 void CConfigDlg::SelectSlot(int slot) {
     for (int k = 0; k < kSlotCount; ++k) {
-        controls_[control::kSlot1 + k]->SetCheck(k == slot ? 1 : 0);
+        controls_[control::kSlot1 + k]->setChecked(k == slot);
     }
 }
 

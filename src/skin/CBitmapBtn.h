@@ -24,11 +24,6 @@ public:
                          const QImage& disable, const QRect& rect);
     void SetTooltip(const std::u16string& text, bool activate);
     void SetCaption(const std::u16string& text);
-    // The main window's spelling of setChecked until it moves over; makes the button checkable.
-    void SetCheck(int state) {
-        setCheckable(true);
-        setChecked(state != 0);
-    }
 
     void SetTag(int tag) { tag_ = tag; }
     int Tag() const { return tag_; }

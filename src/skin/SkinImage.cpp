@@ -11,6 +11,7 @@
 #include "platform/QtText.h"
 #include "skin/QtRect.h"
 #include "skin/SkinPixels.h"
+#include "skin/SkinPrefetch.h"
 
 namespace {
 
@@ -75,6 +76,14 @@ QRegion ToRegion(const std::vector<SkinRect>& rects) {
 }  // namespace
 
 QSize LoadSkinImage(const std::filesystem::path& path, QImage& target) {
+    if (std::optional<QImage> ready = TakePrefetchedSkinImage(path)) {
+        target = std::move(*ready);
+        return target.isNull() ? QSize(0, 0) : target.size();
+    }
+    return LoadSkinImageFromDisk(path, target);
+}
+
+QSize LoadSkinImageFromDisk(const std::filesystem::path& path, QImage& target) {
     // A plain bitmap straight from its mapping: no copy of the file in between.
     {
         QFile file(FromPath(path));

@@ -19,6 +19,8 @@ class QWidget;
 // Any picture Qt's readers know (bmp, jpg, gif, ico, png), told by content, not by name.
 // A missing or unreadable file leaves the target null and gives 0 x 0.
 QSize LoadSkinImage(const std::filesystem::path& path, QImage& target);
+// The same, always from the file, never from a prefetch.
+QSize LoadSkinImageFromDisk(const std::filesystem::path& path, QImage& target);
 
 // The same for a screen of the given device-pixel ratio: above 1, the picture's twin drawn at
 // twice the size ("name@2x.png" beside "name.ext") is taken when it loads, marked with ratio 2

@@ -18,14 +18,22 @@ SkinWindow::SkinWindow(QWidget& host) : QObject(&host), host_(host) {
 
 SkinWindow::~SkinWindow() = default;
 
+std::optional<std::filesystem::path> SkinScreenPath(const std::filesystem::path& skinFolder,
+                                                    const SkinIni& layout, const char16_t* key) {
+    QString relative = ToQString(layout.Value(u"SCREEN", key));
+    if (relative.isEmpty()) {
+        return std::nullopt;
+    }
+    // Layout files name sub-folders with either separator.
+    relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return skinFolder / ToPath(relative);
+}
+
 bool SkinWindow::Load(const std::filesystem::path& skinFolder, const std::string& layoutFile,
                       QSize fallbackSize) {
     layout_.Load(skinFolder / layoutFile);
     auto picture = [&](const char16_t* key) {
-        QString relative = ToQString(layout_.Value(u"SCREEN", key));
-        // Layout files name sub-folders with either separator.
-        relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
-        return skinFolder / ToPath(relative);
+        return SkinScreenPath(skinFolder, layout_, key).value_or(skinFolder);
     };
     // Screens come at the screen's ratio, so controls cut from them are sharp; the mask stays
     // 1x, as the window's shape is in logical pixels.

@@ -11,6 +11,7 @@
 #include <QSize>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "skin/SkinEntry.h"
@@ -20,6 +21,10 @@
 class CBitmapBtn;
 class QPainter;
 class QWidget;
+
+// Where a layout file's screen lies; nothing when the layout names none.
+std::optional<std::filesystem::path> SkinScreenPath(const std::filesystem::path& skinFolder,
+                                                    const SkinIni& layout, const char16_t* key);
 
 class SkinWindow : public QObject {
     Q_OBJECT

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "skin/SkinImage.h"
+#include "skin/SkinPrefetch.h"
 #include "skin/QtRect.h"
 
 namespace {
@@ -95,6 +96,38 @@ private slots:
         QCOMPARE(loaded.size(), Reader(file).size());
         screen.Load(file.toStdString(), 1.0);
         QCOMPARE(screen.LogicalSize(), Reader(file).size());
+    }
+
+    // A prefetched screen is the one the file holds, handed out once; what was not
+    // prefetched, or is gone, comes from the file.
+    void prefetchedScreensAreTheFilesOwn() {
+        QTemporaryDir dir;
+        QVERIFY(Noise(40, 30).save(dir.filePath(QStringLiteral("a.bmp")), "BMP"));
+        QVERIFY(Noise(20, 10).save(dir.filePath(QStringLiteral("b.bmp")), "BMP"));
+        QFile ini(dir.filePath(QStringLiteral("skin_a.ini")));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[SCREEN]\r\nNormal=a.bmp\r\n");
+        ini.close();
+        const std::filesystem::path folder = (dir.path() + QStringLiteral("/")).toStdString();
+        const std::filesystem::path a = folder / "a.bmp";
+        QImage fromDisk;
+        LoadSkinImageFromDisk(a, fromDisk);
+        {
+            SkinPrefetch prefetch(folder, {"skin_a.ini", "skin_missing.ini"});
+            const std::optional<QImage> taken = TakePrefetchedSkinImage(a);
+            QVERIFY(taken.has_value());
+            QCOMPARE(*taken, fromDisk);
+            QVERIFY2(!TakePrefetchedSkinImage(a), "handed out once");
+            QVERIFY(!TakePrefetchedSkinImage(folder / "b.bmp"));
+            QImage again;
+            QCOMPARE(LoadSkinImage(a, again), QSize(40, 30));
+            QCOMPARE(again, fromDisk);
+        }
+        {
+            // Nobody takes it: the prefetch ends with the program, and the shelf is empty.
+            SkinPrefetch prefetch(folder, {"skin_a.ini"});
+        }
+        QVERIFY(!TakePrefetchedSkinImage(a));
     }
 
     // Every bitmap the skin ships, through the reader and read in place.

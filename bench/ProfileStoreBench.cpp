@@ -9,16 +9,9 @@
 #include "data/FixedText.h"
 #include "data/ProfileDefaults.h"
 #include "data/ProfileStore.h"
+#include "support/QuietProfileUi.h"
 
 namespace {
-
-class NoUi : public ProfileUi {
-public:
-    void RefreshPages() override {}
-    void PostEditNotice() override {}
-    void UpdateWindowNow() override {}
-    bool ConfirmDelete() override { return true; }
-};
 
 struct Fixture {
     explicit Fixture(int profiles)
@@ -37,7 +30,7 @@ struct Fixture {
     ~Fixture() { std::filesystem::remove_all(dir); }
 
     std::filesystem::path dir;
-    NoUi ui;
+    QuietProfileUi ui;
     ProfileList list;
     std::unique_ptr<tagSTATEBLOCK> working;
     ProfileStore store;

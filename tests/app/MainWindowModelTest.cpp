@@ -10,17 +10,10 @@
 #include "data/ProfileDefaults.h"
 #include "data/ProfileList.h"
 #include "data/ProfileStore.h"
+#include "support/QuietProfileUi.h"
 #include "support/TempDir.h"
 
 namespace {
-
-class NoUi : public ProfileUi {
-public:
-    void RefreshPages() override {}
-    void PostEditNotice() override {}
-    void UpdateWindowNow() override {}
-    bool ConfirmDelete() override { return true; }
-};
 
 class MainWindowModelTest : public ::testing::Test {
 protected:
@@ -33,7 +26,7 @@ protected:
     }
 
     TempDir dir;
-    NoUi ui;
+    QuietProfileUi ui;
     ProfileList list;
     std::unique_ptr<tagSTATEBLOCK> working;
     ProfileStore store;

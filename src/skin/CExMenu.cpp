@@ -25,9 +25,8 @@ QColor FromColorRef(std::uint32_t c) {
 }  // namespace
 
 CExMenu::CExMenu(const std::filesystem::path& skinFolder, QWidget* parent) : QMenu(parent) {
-    if (auto arrow = LoadImagePlus(skinFolder / "res" / "res_129.png")) {
-        arrow_ = std::move(arrow->image);
-    }
+    // At the screen's ratio, so a 2x screen gets the arrow's twin; it paints at its 1x size.
+    LoadSkinImage(skinFolder / "res" / "res_129.png", arrow_, devicePixelRatioF());
     style_ = new ExMenuStyle(this);
     setStyle(style_);
 }

@@ -46,11 +46,12 @@ CListBoxEx::CListBoxEx(QWidget* parent) : QListWidget(parent), notify_(parent) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
 
-std::array<QImage, 10> CListBoxEx::LoadRowIcons(const std::filesystem::path& skinFolder) {
+std::array<QImage, 10> CListBoxEx::LoadRowIcons(const std::filesystem::path& skinFolder,
+                                                qreal devicePixelRatio) {
     std::array<QImage, 10> icons;
     for (int k = 2; k <= 9; ++k) {
         LoadSkinImage(skinFolder / "res" / ("res_" + std::to_string(k) + ".bmp"),
-                      icons[static_cast<std::size_t>(k)]);
+                      icons[static_cast<std::size_t>(k)], devicePixelRatio);
     }
     return icons;
 }
@@ -58,6 +59,7 @@ std::array<QImage, 10> CListBoxEx::LoadRowIcons(const std::filesystem::path& ski
 void CListBoxEx::SetRowIcons(const std::array<QImage, 10>& icons) {
     for (std::size_t k = 0; k < icons.size(); ++k) {
         QImage icon = icons[k].convertToFormat(QImage::Format_ARGB32);
+        icon.setDevicePixelRatio(icons[k].devicePixelRatio());
         for (int y = 0; y < icon.height(); ++y) {
             auto* line = reinterpret_cast<QRgb*>(icon.scanLine(y));
             for (int x = 0; x < icon.width(); ++x) {

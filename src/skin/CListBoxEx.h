@@ -23,7 +23,9 @@ public:
     explicit CListBoxEx(QWidget* parent = nullptr);
 
     // The row icons 2..9 from the skin folder's res/res_<k>.bmp; pure red is see-through.
-    static std::array<QImage, 10> LoadRowIcons(const std::filesystem::path& skinFolder);
+    // At a ratio above 1 the icons' 2x twins, which paint at the 1x size.
+    static std::array<QImage, 10> LoadRowIcons(const std::filesystem::path& skinFolder,
+                                               qreal devicePixelRatio = 1.0);
     void SetRowIcons(const std::array<QImage, 10>& icons);
 
     // COLORREF values, as the owners hold them.

@@ -34,8 +34,12 @@ CSkinScrollBar::~CSkinScrollBar() {
 
 void CSkinScrollBar::SetBitmap(const QImage& bitmap) {
     bitmap_ = bitmap.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    unit_ = bitmap_.width() / 9;
-    rowHeight_ = bitmap_.height() / 3;
+    // Cells are laid out in logical pixels; a 2x picture holds each cell at twice the pixels.
+    ratio_ = bitmap.isNull() ? 1.0 : bitmap.devicePixelRatio();
+    bitmap_.setDevicePixelRatio(ratio_);
+    const QSize logical = LogicalSize(bitmap_);
+    unit_ = logical.width() / 9;
+    rowHeight_ = logical.height() / 3;
     update();
 }
 
@@ -192,9 +196,14 @@ int CSkinScrollBar::RowFor(int part) const {
     return part == hoverPart_ ? 1 : 0;
 }
 
+QRectF CSkinScrollBar::Source(const QRect& logical) const {
+    return QRectF(logical.x() * ratio_, logical.y() * ratio_, logical.width() * ratio_,
+                  logical.height() * ratio_);
+}
+
 void CSkinScrollBar::DrawStretched(QPainter& p, const QRect& target, int column, int row) const {
     if (!target.isEmpty()) {
-        p.drawImage(target, bitmap_, Cell(column, row));
+        p.drawImage(QRectF(target), bitmap_, Source(Cell(column, row)));
     }
 }
 
@@ -212,7 +221,7 @@ void CSkinScrollBar::DrawTiled(QPainter& p, const QRect& target, int column, int
     for (int at = vertical ? edges.top : edges.left; at < end; at += step) {
         const QRect piece = vertical ? QRect(target.left(), at, target.width(), step)
                                      : QRect(at, target.top(), step, target.height());
-        p.drawImage(piece, bitmap_, cell);
+        p.drawImage(QRectF(piece), bitmap_, Source(cell));
     }
     p.restore();
 }
@@ -227,8 +236,9 @@ void CSkinScrollBar::DrawThumb(QPainter& p, const QRect& target, int row) const 
         return vertical ? QRect(r.left(), r.top() + from, r.width(), count)
                         : QRect(r.left() + from, r.top(), count, r.height());
     };
-    p.drawImage(slice(target, 0, end), bitmap_, slice(cell, 0, end));
-    p.drawImage(slice(target, length - end, end), bitmap_, slice(cell, cellLength - end, end));
+    p.drawImage(QRectF(slice(target, 0, end)), bitmap_, Source(slice(cell, 0, end)));
+    p.drawImage(QRectF(slice(target, length - end, end)), bitmap_,
+                Source(slice(cell, cellLength - end, end)));
     // The middle repeats the cell's middle so that a long thumb keeps its texture.
     const QRect middle = slice(target, end, length - 2 * end);
     const QRect source = slice(cell, end, cellLength - 2 * end);
@@ -240,7 +250,7 @@ void CSkinScrollBar::DrawThumb(QPainter& p, const QRect& target, int row) const 
     p.setClipRect(middle, Qt::IntersectClip);
     const int stop = length - end;
     for (int at = end; at < stop; at += step) {
-        p.drawImage(slice(target, at, step), bitmap_, source);
+        p.drawImage(QRectF(slice(target, at, step)), bitmap_, Source(source));
     }
     p.restore();
 }

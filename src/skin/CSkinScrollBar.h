@@ -55,6 +55,8 @@ private:
     void EndPress();
     QRect PartRect(int begin, int end) const;
     QRect Cell(int column, int row) const;
+    // A logical cell as a source rectangle in the picture's own pixels.
+    QRectF Source(const QRect& logical) const;
     int RowFor(int part) const;
     void DrawStretched(QPainter& p, const QRect& target, int column, int row) const;
     void DrawTiled(QPainter& p, const QRect& target, int column, int row) const;
@@ -63,6 +65,7 @@ private:
     Qt::Orientation orientation_;
     std::unique_ptr<ScrollTimer> timer_;
     QImage bitmap_;
+    qreal ratio_ = 1.0;
     int unit_ = 0;
     int rowHeight_ = 0;
     ScrollInfo info_;

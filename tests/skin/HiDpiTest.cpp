@@ -6,6 +6,7 @@
 #include "SkinTestSupport.h"
 #include "skin/CBitmapBtn.h"
 #include "skin/CPHSlider.h"
+#include "skin/CSkinScrollBar.h"
 #include "skin/SkinImage.h"
 #include "skin/SkinWindow.h"
 #include "support/TempDir.h"
@@ -155,6 +156,54 @@ private slots:
         });
         const QImage page = window.grab().toImage();
         QVERIFY(AnyBlockMixed(page, QRect(40, 20, 320, 80)));
+    }
+
+    // The scroll bar's cells keep their logical size from a 2x picture and paint its pixels.
+    void scrollBarLaysOutInLogicalPixelsAndPaintsTheTwin() {
+        TempDir dir;
+        SaveImage(SolidImage(9 * 12, 3 * 12, QColor(30, 60, 90)), dir.Path() / "bar.bmp", "BMP");
+        SaveImage(Checker(9 * 12, 3 * 12, QColor(30, 60, 90), QColor(200, 210, 220)),
+                  dir.Path() / "bar@2x.png", "PNG");
+        QImage one, two;
+        LoadSkinImage(dir.Path() / "bar.bmp", one, 1.0);
+        LoadSkinImage(dir.Path() / "bar.bmp", two, 2.0);
+        QCOMPARE(two.devicePixelRatio(), 2.0);
+
+        CSkinScrollBar plain(Qt::Vertical), sharp(Qt::Vertical);
+        plain.SetBitmap(one);
+        sharp.SetBitmap(two);
+        QCOMPARE(sharp.Unit(), 12);
+        QCOMPARE(sharp.Unit(), plain.Unit());
+        for (CSkinScrollBar* bar : {&plain, &sharp}) {
+            bar->resize(12, 120);
+            bar->SetScrollInfo({0, 100, 20, 30});
+        }
+        const QImage shotPlain = plain.grab().toImage();
+        const QImage shotSharp = sharp.grab().toImage();
+        QCOMPARE(shotSharp.size(), shotPlain.size());
+        QVERIFY(!AnyBlockMixed(shotPlain, QRect(QPoint(0, 0), shotPlain.size())));
+        QVERIFY(AnyBlockMixed(shotSharp, QRect(QPoint(0, 0), shotSharp.size())));
+
+        // Each cell its own colour at both sizes: the twin must paint exactly the cells the
+        // 1x picture paints, so the two bars look alike.
+        auto cells = [](int scale) {
+            QImage image(9 * 12 * scale, 3 * 12 * scale, QImage::Format_RGB32);
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    const int c = x / (12 * scale), r = y / (12 * scale);
+                    image.setPixelColor(x, y, QColor(20 + 25 * c, 40 + 60 * r, 200 - 20 * c));
+                }
+            }
+            return image;
+        };
+        SaveImage(cells(1), dir.Path() / "cells.bmp", "BMP");
+        SaveImage(cells(2), dir.Path() / "cells@2x.png", "PNG");
+        LoadSkinImage(dir.Path() / "cells.bmp", one, 1.0);
+        LoadSkinImage(dir.Path() / "cells.bmp", two, 2.0);
+        plain.SetBitmap(one);
+        sharp.SetBitmap(two);
+        QCOMPARE(sharp.grab().toImage().convertToFormat(QImage::Format_RGB32),
+                 plain.grab().toImage().convertToFormat(QImage::Format_RGB32));
     }
 
     void thumbPaintsItsAlphaTwinInsideItsKeyColourShape() {

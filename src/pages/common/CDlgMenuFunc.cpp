@@ -50,7 +50,7 @@ void CDlgMenuFunc::Create(const std::filesystem::path& skinFolder,
         }
     }
     QImage bar;
-    LoadSkinImage(skinFolder / "res" / "res_136.bmp", bar);
+    LoadSkinImage(skinFolder / "res" / "res_136.bmp", bar, devicePixelRatioF());
     CSkinScrollWnd::Attach(list_, bar);
     if (selection >= 0 && selection < list_->count()) {
         list_->setCurrentRow(selection);

@@ -197,7 +197,7 @@ void CMacroManagerDlg::CreateControls() {
     list_->setAccessibleName(ToQString(skin_->Entry(kEvents).text));
     list_->SetControlId(kEventListId);
     list_->SetNotifyWindow(this);
-    list_->SetRowIcons(CListBoxEx::LoadRowIcons(Context().skinFolder));
+    list_->SetRowIcons(CListBoxEx::LoadRowIcons(Context().skinFolder, devicePixelRatioF()));
     list_->SetHighlightColour(kTheme);
     list_->SetBackColour(0x000000);
     list_->SetTextColour(0xFFFFFF);
@@ -209,7 +209,7 @@ void CMacroManagerDlg::CreateControls() {
         }
     });
     QImage bar;
-    LoadSkinImage(Context().skinFolder / "res" / "res_136.bmp", bar);
+    LoadSkinImage(Context().skinFolder / "res" / "res_136.bmp", bar, devicePixelRatioF());
     CSkinScrollWnd::Attach(list_, bar);
 
     insert_ = new CInsertMacDlg(this, this, Context().skinFolder, *Context().strings);

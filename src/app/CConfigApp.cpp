@@ -6,6 +6,7 @@
 #include "common/Messages.h"
 #include "app/StartupRules.h"
 #include "macro/CaptureSetup.h"
+#include "platform/DesktopBus.h"
 #include "platform/FileSync.h"
 #include "platform/MessageEvent.h"
 #include "platform/QtText.h"
@@ -62,10 +63,12 @@ bool CConfigApp::InitInstance() {
     // meanwhile. Screens of ratio 2 come from their twins, which are not prefetched.
     if (const QScreen* screen = QGuiApplication::primaryScreen();
         screen == nullptr || screen->devicePixelRatio() <= 1.0) {
-        prefetch_ = std::make_unique<SkinPrefetch>(Globals().programFolder / "skins" / "",
-                                                   std::vector<std::string>{kFirstSkins.begin(),
-                                                                            kFirstSkins.end()});
+        const std::filesystem::path skins = Globals().programFolder / "skins" / "";
+        prefetch_ = std::make_unique<SkinPrefetch>(
+            skins, std::vector<std::string>{kFirstSkins.begin(), kFirstSkins.end()},
+            std::vector<std::filesystem::path>{ProgramIconPath(skins)});
     }
+    bus_ = std::make_unique<platform::DesktopBusWarmUp>();
     InstallMenuDecoration();
     platform::InstallFileSync();
     UseSystemKeyboardLayoutForCapture();
@@ -76,6 +79,7 @@ void CConfigApp::ExitInstance() {
     if (secondInstance_) {
         return;
     }
+    bus_.reset();
     RemoveMenuDecoration();
     prefetch_.reset();
     instance_.reset();

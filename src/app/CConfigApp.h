@@ -5,6 +5,9 @@
 
 class SingleInstance;
 class SkinPrefetch;
+namespace platform {
+class DesktopBusWarmUp;
+}
 
 // The application object: one instance per user folder, then the main window, run until it
 // is destroyed.
@@ -21,5 +24,6 @@ private:
 
     std::unique_ptr<SingleInstance> instance_;
     std::unique_ptr<SkinPrefetch> prefetch_;
+    std::unique_ptr<platform::DesktopBusWarmUp> bus_;
     bool secondInstance_ = false;
 };

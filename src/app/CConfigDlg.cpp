@@ -29,6 +29,7 @@
 #include "skin/CBitmapBtn.h"
 #include "skin/CExMenu.h"
 #include "skin/ExchangeFileDialogs.h"
+#include "skin/SkinImage.h"
 #include "skin/SkinText.h"
 #include "skin/SkinWindow.h"
 #include "skin/WarningDialog.h"
@@ -76,10 +77,11 @@ bool CConfigDlg::OnCreate() {
 void CConfigDlg::OnInitDialog() {
     AppGlobals& g = Globals();
     // The program's icon, for the window and the notification area.
-    QPixmap icon;
-    if (icon.load(FromPath(g.skinFolder / "res" / "res_128.png"))) {
-        setWindowIcon(QIcon(icon));
-        QApplication::setWindowIcon(QIcon(icon));
+    QImage picture;
+    if (!LoadSkinImage(ProgramIconPath(g.skinFolder), picture).isEmpty()) {
+        const QIcon icon(QPixmap::fromImage(picture));
+        setWindowIcon(icon);
+        QApplication::setWindowIcon(icon);
     }
     // A missing font is not reported; texts then use what the system has for Arial.
     fontId_ = ::LoadPrivateFont(g.programFolder).value_or(-1);

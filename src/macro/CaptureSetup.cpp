@@ -12,11 +12,15 @@
 
 void UseSystemKeyboardLayoutForCapture() {
 #ifndef _WIN32
-    // X keycodes only make sense against the keymap of the server they come from.
-    std::shared_ptr<KeyboardLayout> layout = CreateSystemKeyboardLayout();
+    // X keycodes only make sense against the keymap of the server they come from. It is
+    // fetched at the first captured key, not while the program starts.
+    auto layout = std::make_shared<std::unique_ptr<KeyboardLayout>>();
     static_cast<X11KeyboardCapture&>(KeyboardCapture::Instance())
         .SetTranslator([layout](std::uint32_t keycode, std::uint32_t keysym, bool released) {
-            const KeyEventCode k = TranslateXKeyEvent(keycode, keysym, released, *layout);
+            if (!*layout) {
+                *layout = CreateSystemKeyboardLayout();
+            }
+            const KeyEventCode k = TranslateXKeyEvent(keycode, keysym, released, **layout);
             return CapturedKey{k.virtualKey, k.flags};
         });
 #endif

@@ -25,7 +25,8 @@ Shelf& TheShelf() {
 }  // namespace
 
 SkinPrefetch::SkinPrefetch(const std::filesystem::path& skinFolder,
-                           const std::vector<std::string>& layouts) {
+                           const std::vector<std::string>& layouts,
+                           const std::vector<std::filesystem::path>& pictures) {
     std::vector<std::filesystem::path> files;
     for (const std::string& layout : layouts) {
         SkinIni ini;
@@ -34,6 +35,7 @@ SkinPrefetch::SkinPrefetch(const std::filesystem::path& skinFolder,
             files.push_back(*normal);
         }
     }
+    files.insert(files.end(), pictures.begin(), pictures.end());
     Shelf& shelf = TheShelf();
     {
         std::lock_guard lock(shelf.mutex);

@@ -11,8 +11,11 @@
 
 class SkinPrefetch {
 public:
-    // Decodes the Normal screen of each layout file, in order, on a thread of its own.
-    SkinPrefetch(const std::filesystem::path& skinFolder, const std::vector<std::string>& layouts);
+    // Decodes the Normal screen of each layout file, then the further pictures, in order, on a
+    // thread of its own. The first picture that Qt's readers decode also loads their plug-ins,
+    // which then happens there too.
+    SkinPrefetch(const std::filesystem::path& skinFolder, const std::vector<std::string>& layouts,
+                 const std::vector<std::filesystem::path>& pictures = {});
     // Waits for the thread; pictures nobody took are dropped.
     ~SkinPrefetch();
     SkinPrefetch(const SkinPrefetch&) = delete;

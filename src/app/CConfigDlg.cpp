@@ -68,6 +68,10 @@ bool CConfigDlg::OnCreate() {
     SetWarningDialogResources(
         {g.skinFolder, g.strings.Get(str::kWarningOk), g.strings.Get(str::kWarningCancel)});
     autoRun_ = ReadAutoRun(CurrentPerUserFolder());
+    // Before the first text is measured: adding a font afterwards makes Qt read the whole
+    // font database again. A missing font is not reported; texts then use what the system
+    // has for Arial.
+    fontId_ = ::LoadPrivateFont(g.programFolder).value_or(-1);
     BuildFromSkin();
     ApplyWindowRegion();
     created_ = true;
@@ -83,8 +87,6 @@ void CConfigDlg::OnInitDialog() {
         setWindowIcon(icon);
         QApplication::setWindowIcon(icon);
     }
-    // A missing font is not reported; texts then use what the system has for Arial.
-    fontId_ = ::LoadPrivateFont(g.programFolder).value_or(-1);
     setWindowTitle(QString::fromLatin1(kMainWindowTitle));
     store_ = std::make_unique<ProfileStore>(g.profiles, g.working, &CurrentPerUserFolder,
                                             g.strings.Get(str::kDefaultProfileName), *this);

@@ -1,5 +1,6 @@
 #include "common/IniText.h"
 
+#include "common/AsciiCase.h"
 #include "common/WhiteSpace.h"
 
 IniBytes SplitIniMark(std::string_view bytes) {
@@ -46,16 +47,7 @@ typename BasicIniText<Char>::Line BasicIniText<Char>::Classify(View line) {
 
 template <class Char>
 bool BasicIniText<Char>::SameName(View a, View b) {
-    auto fold = [](Char c) { return (c >= Char('a') && c <= Char('z')) ? Char(c - 32) : c; };
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (fold(a[i]) != fold(b[i])) {
-            return false;
-        }
-    }
-    return true;
+    return SameIgnoringAsciiCase(a, b);
 }
 
 namespace {

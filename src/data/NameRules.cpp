@@ -1,12 +1,9 @@
 #include "data/NameRules.h"
 
+#include "common/AsciiCase.h"
 #include "data/FixedText.h"
 
 namespace {
-
-char16_t FoldAscii(char16_t c) {
-    return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c;
-}
 
 // The numbered form is built from a base held in 50 units with its terminator.
 constexpr std::size_t kBaseUnits = 49;
@@ -14,16 +11,7 @@ constexpr std::size_t kBaseUnits = 49;
 }  // namespace
 
 bool NameMatches(std::u16string_view stored, std::u16string_view wanted) {
-    const std::u16string_view s = TrimWhiteSpace(stored);
-    if (s.size() != wanted.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (FoldAscii(s[i]) != FoldAscii(wanted[i])) {
-            return false;
-        }
-    }
-    return true;
+    return SameIgnoringAsciiCase(TrimWhiteSpace(stored), wanted);
 }
 
 std::u16string UniqueName(std::u16string_view wanted, std::u16string_view base,

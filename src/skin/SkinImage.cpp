@@ -28,20 +28,24 @@ std::optional<QByteArray> ReadWhole(const std::filesystem::path& path) {
     return bytes;
 }
 
-// A plain bitmap decoded by hand, with the reader's result (opaque RGB32), else nothing.
+// The whole bitmap as the image reader gives it (opaque RGB32); null when it cannot be held.
+QImage DecodeWhole(const BmpPixels& bmp) {
+    QImage image(bmp.Width(), bmp.Height(), QImage::Format_RGB32);
+    if (!image.isNull()) {
+        bmp.CopyRect(0, 0, bmp.Width(), bmp.Height(), reinterpret_cast<std::uint32_t*>(image.bits()),
+                     image.bytesPerLine() / 4);
+    }
+    return image;
+}
+
 std::optional<QImage> DecodePlainBitmap(const QByteArray& bytes) {
     const std::optional<BmpPixels> bmp = BmpPixels::Parse(
         {reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())});
     if (!bmp) {
         return std::nullopt;
     }
-    QImage image(bmp->Width(), bmp->Height(), QImage::Format_RGB32);
-    if (image.isNull()) {
-        return std::nullopt;
-    }
-    bmp->CopyRect(0, 0, bmp->Width(), bmp->Height(), reinterpret_cast<std::uint32_t*>(image.bits()),
-                  image.bytesPerLine() / 4);
-    return image;
+    QImage image = DecodeWhole(*bmp);
+    return image.isNull() ? std::nullopt : std::optional(std::move(image));
 }
 
 QImage Decode(const QByteArray& bytes) {
@@ -92,12 +96,7 @@ QSize LoadSkinImageFromDisk(const std::filesystem::path& path, QImage& target) {
                 const std::optional<BmpPixels> bmp =
                     BmpPixels::Parse({data, static_cast<std::size_t>(file.size())});
                 if (bmp) {
-                    target = QImage(bmp->Width(), bmp->Height(), QImage::Format_RGB32);
-                    if (!target.isNull()) {
-                        bmp->CopyRect(0, 0, bmp->Width(), bmp->Height(),
-                                      reinterpret_cast<std::uint32_t*>(target.bits()),
-                                      target.bytesPerLine() / 4);
-                    }
+                    target = DecodeWhole(*bmp);
                     return target.isNull() ? QSize(0, 0) : target.size();
                 }
             }
@@ -183,12 +182,7 @@ QImage SkinScreen::Cut(const QRect& logical) const {
 
 const QImage& SkinScreen::Whole() const {
     if (image_.isNull() && bmp_) {
-        image_ = QImage(bmp_->Width(), bmp_->Height(), QImage::Format_RGB32);
-        if (!image_.isNull()) {
-            bmp_->CopyRect(0, 0, bmp_->Width(), bmp_->Height(),
-                           reinterpret_cast<std::uint32_t*>(image_.bits()),
-                           image_.bytesPerLine() / 4);
-        }
+        image_ = DecodeWhole(*bmp_);
     }
     return image_;
 }

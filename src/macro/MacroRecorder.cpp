@@ -55,6 +55,7 @@ void MacroRecorder::StartPlainRecording() {
     if (recording_ || !ui_.EnsureMacroSelected()) {
         return;
     }
+    beforeRecording_ = buffer_;
     buffer_.Clear();
     insertPos_ = -1;
     ui_.RebuildEventList(-1);
@@ -105,9 +106,18 @@ void MacroRecorder::StopRecording() {
     lastEventTick_ = 0;
     ui_.EnableEventList();
     // An insert recording is kept or undone by the insert dialog's OK or Cancel.
-    if (!wasInsert) {
-        ui_.SaveMacro();
+    if (wasInsert) {
+        return;
     }
+    if (!havePrevious_) {
+        // Nothing recorded, for example a click meant for Stop that came after the action
+        // limit had ended the recording: the stored macro stays, the list shows it again.
+        buffer_ = beforeRecording_;
+        buffer_.Recount();
+        ui_.RebuildEventList(buffer_.eventCount - 1);
+        return;
+    }
+    ui_.SaveMacro();
 }
 
 void MacroRecorder::OnHookKey(std::uint32_t virtualKey, std::uint32_t flags) {

@@ -50,7 +50,8 @@ public:
     // Message 1142: delay mode, fixed delay, and the event in front of which to insert
     // (-1 appends).
     void StartInsertRecording(std::uintptr_t mode, std::intptr_t fixedDelay, int insertAt);
-    // The record button, message 1141, the action limit, or the capture taken away.
+    // The record button, message 1141, the action limit, or the capture taken away. A plain
+    // recording that took no action leaves the macro as it was.
     void StopRecording();
 
     // Message 1034 with the virtual key and the flags (0x01 extended, 0x80 released).
@@ -95,6 +96,10 @@ private:
         bool operator==(const HookKey&) const = default;
     };
     std::optional<HookKey> lastHookKey_;
+    // The macro's events before the running plain recording emptied the buffer: a
+    // recording stopped before it took any action gives them back instead of saving an
+    // empty macro.
+    MacroEventBuffer beforeRecording_;
     // Tells a stale "capture lost" notice from one about the running recording.
     unsigned recordingSerial_ = 0;
 };

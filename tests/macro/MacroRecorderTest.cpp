@@ -216,6 +216,39 @@ TEST_F(RecorderTest, SixtiethActionStopsTheRecordingAndReleasesTheCapture) {
     EXPECT_EQ(buffer.eventCount, 60 + 59);
 }
 
+// The click meant for Stop arrives after the 60th action ended the recording, so it starts
+// a new one; stopping that one before it took an action must not store an empty macro.
+TEST_F(RecorderTest, RecordingThatTookNoActionLeavesTheMacroAsItWas) {
+    recorder.StartPlainRecording();
+    for (int i = 0; i < 30; ++i) {
+        Tap(i % 2 ? kVkA : kVkB);
+    }
+    ASSERT_FALSE(recorder.Recording());
+    const std::vector<Ev> full = Events();
+    ASSERT_EQ(full.size(), 60u + 59u);
+    ASSERT_EQ(ui.Count("save"), 1);
+
+    recorder.ToggleRecording();
+    EXPECT_TRUE(recorder.Recording());
+    EXPECT_EQ(buffer.eventCount, 0);  // a new recording starts on an empty list
+    ui.calls.clear();
+    recorder.ToggleRecording();
+    EXPECT_FALSE(recorder.Recording());
+    EXPECT_FALSE(hook.installed);
+    EXPECT_EQ(Events(), full);
+    EXPECT_EQ(buffer.actionCount, 60);
+    EXPECT_EQ(ui.Count("save"), 0);
+    EXPECT_EQ(ui.Count("caption16"), 1);
+    EXPECT_EQ(ui.selected, 60 + 59 - 1);  // the list shows the macro again
+
+    // One action is a new recording, stored in place of the old one.
+    recorder.ToggleRecording();
+    recorder.OnHookKey(kVkUp, kExt);
+    recorder.ToggleRecording();
+    EXPECT_EQ(Events(), (std::vector<Ev>{Press(kCodeUp)}));
+    EXPECT_EQ(ui.Count("save"), 1);
+}
+
 TEST_F(RecorderTest, InsertRecordingLandsInFrontOfTheSelectedEventInOrder) {
     Fill({Press(kCodeA), Release(kCodeA), Press(kCodeB), Release(kCodeB)});
     recorder.StartInsertRecording(1, 30, 2);
@@ -271,6 +304,7 @@ TEST_F(RecorderTest, StartAndStopTalkToThePageInOrder) {
     EXPECT_EQ(buffer.eventCount, 0);
     EXPECT_EQ(recorder.FixedDelay(), 250);
     EXPECT_TRUE(hook.installed);
+    recorder.OnHookKey(kVkB, 0);
     ui.calls.clear();
     recorder.ToggleRecording();
     EXPECT_EQ(ui.calls, (std::vector<std::string>{"caption16", "uncheck", "resetInsert",

@@ -278,7 +278,16 @@ void CMacroManagerDlg::Command(int key) {
             ShowDelayMode();
             break;
         case kRecord:
-            core_->ToggleRecord();
+            if (core_->Recorder().Recording()) {
+                // The keys typed before this click may still wait in the queue: when the
+                // display hands over keys and click together, the click comes first.
+                // Delivered now, they belong to the recording, and one of them may end it
+                // at the action limit; the click meant Stop either way.
+                QCoreApplication::sendPostedEvents(this, static_cast<int>(msg::kKeyEvent));
+                core_->StopRecordingIfAny();
+            } else {
+                core_->ToggleRecord();
+            }
             // A recording that did not start leaves the button as it was.
             buttons_[kRecord]->setChecked(core_->Recorder().Recording());
             break;

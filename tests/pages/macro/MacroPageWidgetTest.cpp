@@ -4,6 +4,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "common/Messages.h"
 #include "common/StringTable.h"
 #include "data/FixedText.h"
 #include "data/MacroLibrary.h"
@@ -12,6 +13,7 @@
 #include "pages/macro/CInsertMacDlg.h"
 #include "pages/macro/CMacroManagerDlg.h"
 #include "pages/macro/MacroPageCore.h"
+#include "platform/MessageEvent.h"
 #include "skin/CBitmapBtn.h"
 #include "skin/CBmpEdit.h"
 #include "skin/CListBoxEx.h"
@@ -25,6 +27,7 @@ private slots:
     void everyControlHasAName();
     void enterInTheInsertDelayBoxClosesNothing();
     void hidingThePageEndsTheRecording();
+    void keysTypedBeforeTheStopClickAreRecorded();
 
 private:
     QTemporaryDir dir_;
@@ -122,6 +125,29 @@ void MacroPageWidgetTest::hidingThePageEndsTheRecording() {
     QVERIFY(!page_->Core().Recorder().Recording());
     QVERIFY(!page_->Button(11)->isChecked());
     QCOMPARE(page_->Button(11)->accessibleName(), QString::fromStdU16String(strings_.Get(16)));
+}
+
+void MacroPageWidgetTest::keysTypedBeforeTheStopClickAreRecorded() {
+    page_->Core().SelectMacro(0);
+    QTest::mouseClick(page_->Button(11), Qt::LeftButton);
+    QVERIFY(page_->Core().Recorder().Recording());
+    // The capture posts each key; when the keys and the click come in one read from the
+    // display, the click is handled before the posted keys.
+    constexpr std::uintptr_t kVkB = 0x42;
+    PostMessageTo(page_, msg::kKeyEvent, kVkB, 0);
+    PostMessageTo(page_, msg::kKeyEvent, kVkB, 0x80);
+    QTest::mouseClick(page_->Button(11), Qt::LeftButton);
+    QVERIFY(!page_->Core().Recorder().Recording());
+    QVERIFY(!page_->Button(11)->isChecked());
+    const tagElement* stored = library_->RecordAt(0);
+    QCOMPARE(stored->eventCount, 3);
+    QCOMPARE(int(stored->events[0].code), 0x05);
+    QCOMPARE(int(stored->events[1].delay), 50);
+    QCOMPARE(int(stored->events[2].action), 2);
+    // Nothing is left to arrive after the stop, and nothing starts again.
+    QCoreApplication::processEvents();
+    QVERIFY(!page_->Core().Recorder().Recording());
+    QCOMPARE(library_->RecordAt(0)->eventCount, 3);
 }
 
 QTEST_MAIN(MacroPageWidgetTest)

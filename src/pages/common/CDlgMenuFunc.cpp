@@ -55,11 +55,18 @@ void CDlgMenuFunc::Create(const std::filesystem::path& skinFolder,
     if (selection >= 0 && selection < list_->count()) {
         list_->setCurrentRow(selection);
     } else {
-        list_->setCurrentRow(-1);
+        // Set through the view, so that it counts as chosen: otherwise the view makes the
+        // first entry current when the list takes the focus.
+        list_->setCurrentIndex(QModelIndex());
         list_->clearSelection();
     }
-    // Connected after the preselection, which is no pick.
-    connect(list_, &QListWidget::currentRowChanged, this, [this](int row) { Pick(row); });
+    // Connected after the preselection, which is no pick. Only a row that became selected
+    // is one: the view may move the current row without selecting it (on focus).
+    connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0 && list_->item(row)->isSelected()) {
+            Pick(row);
+        }
+    });
     connect(list_, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* it) { Pick(list_->row(it)); });
     // A click on the entry that was already selected is a pick as well; a click on another

@@ -64,6 +64,7 @@ private slots:
     void heightFollowsTheEntries_data();
     void heightFollowsTheEntries();
     void preselectsTheMarkedEntry();
+    void withoutAMarkTheFocusPicksNothing();
     void arrowKeysReportTheFirstChange();
     void clickOnTheSelectedEntryIsAPick();
     void aSecondOpenLeavesOnePopup();
@@ -108,6 +109,29 @@ void DropDownListTest::preselectsTheMarkedEntry() {
     QVERIFY(slot->List()->selectedItems().isEmpty());
     QCoreApplication::processEvents();
     QVERIFY(owner.choices.empty());  // preselecting is no pick
+}
+
+// The opener gives the list the focus; with nothing marked, the view must not make its first
+// entry current then and report it as picked, which closed the list at once.
+void DropDownListTest::withoutAMarkTheFocusPicksNothing() {
+    Owner owner;
+    QPointer<CDlgMenuFunc> slot;
+    OpenDropDown(slot, &owner, CORVANE_SKIN_DIR, Request(3, 4, -1));
+    int signalled = -1;
+    connect(slot, &CDlgMenuFunc::chosen, this, [&](int index, int) { signalled = index; });
+    for (Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::OtherFocusReason}) {
+        QFocusEvent out(QEvent::FocusOut, reason);
+        QCoreApplication::sendEvent(slot->List(), &out);
+        QFocusEvent in(QEvent::FocusIn, reason);
+        QCoreApplication::sendEvent(slot->List(), &in);
+    }
+    QCoreApplication::processEvents();
+    QCOMPARE(signalled, -1);
+    QVERIFY(owner.choices.empty());
+    QVERIFY(slot->List()->selectedItems().isEmpty());
+    // The first arrow press then picks the first entry.
+    QTest::keyClick(slot->List(), Qt::Key_Down);
+    QCOMPARE(signalled, 0);
 }
 
 void DropDownListTest::arrowKeysReportTheFirstChange() {

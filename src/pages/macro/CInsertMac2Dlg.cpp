@@ -34,6 +34,11 @@ CInsertMac2Dlg::CInsertMac2Dlg(QWidget* parent, const std::filesystem::path& ski
         b->SetCaptionLayout(8);
         b->SetShrinkToFit(true);
         b->setCheckable(true);
+        // As on the macro page: the chosen mode's patch is the accent colour, and its text
+        // stays white on it.
+        ButtonColours colours;
+        colours.pressedOrOn = 0xFFFFFF;
+        b->SetTextColours(colours);
         connect(b, &QAbstractButton::clicked, this, [this, mode] {
             state_.SetMode(mode);
             ShowState();

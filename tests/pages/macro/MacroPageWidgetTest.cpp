@@ -10,6 +10,7 @@
 #include "data/MacroLibrary.h"
 #include "data/ProfileDefaults.h"
 #include "pages/macro/CInsertMac1Dlg.h"
+#include "pages/macro/CInsertMac2Dlg.h"
 #include "pages/macro/CInsertMacDlg.h"
 #include "pages/macro/CMacroManagerDlg.h"
 #include "pages/macro/MacroPageCore.h"
@@ -28,6 +29,7 @@ private slots:
     void enterInTheInsertDelayBoxClosesNothing();
     void hidingThePageEndsTheRecording();
     void keysTypedBeforeTheStopClickAreRecorded();
+    void chosenDelayModeReadsAlikeOnPageAndInsertDialog();
 
 private:
     QTemporaryDir dir_;
@@ -148,6 +150,17 @@ void MacroPageWidgetTest::keysTypedBeforeTheStopClickAreRecorded() {
     QCoreApplication::processEvents();
     QVERIFY(!page_->Core().Recorder().Recording());
     QCOMPARE(library_->RecordAt(0)->eventCount, 3);
+}
+
+void MacroPageWidgetTest::chosenDelayModeReadsAlikeOnPageAndInsertDialog() {
+    // Fixed delay is the first choice of both; the patch under a chosen mode is the accent,
+    // so its caption is white there, as on every toggle of the program.
+    CBitmapBtn* onPage = page_->Button(8);
+    CBitmapBtn* inDialog = page_->InsertDialog()->RecordPage()->ModeButton(1);
+    QVERIFY(onPage->isChecked());
+    QVERIFY(inDialog->isChecked());
+    QCOMPARE(onPage->CurrentTextColour(), 0xFFFFFFu);
+    QCOMPARE(inDialog->CurrentTextColour(), 0xFFFFFFu);
 }
 
 QTEST_MAIN(MacroPageWidgetTest)

@@ -2,10 +2,12 @@
 // the pointer and the keyboard, applied to the virtual mouse, byte for byte.
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <array>
+#include <cmath>
 #include <memory>
 
 #include "E2eSupport.h"
@@ -29,6 +31,7 @@ private slots:
     void init();
     void cleanup();
     void effectSwatchAndBrightnessReachTheMouse();
+    void thePreviewOnTheScreenFollowsTheColour();
 
 private:
     bool WaitForTrace(const QByteArray& line, int count = 1, int ms = 30000);
@@ -45,6 +48,8 @@ private:
         const SkinEntry area = Entry(QStringLiteral("skin_Config.ini"), 10);
         return {area.left, area.top};
     }
+    // The screen's colour at a point of the main window.
+    QRgb ScreenPixel(QPoint inWindow);
     QList<QByteArray> Log() { return Vmouse(QStringLiteral("log")).trimmed().split('\n'); }
 
     QTemporaryDir home_, vmouse_;
@@ -137,6 +142,101 @@ void LightingPageTest::effectSwatchAndBrightnessReachTheMouse() {
     ClickMain(18);
     QVERIFY2(WaitForTrace("apply finished", 2), trace_.constData());
     QCOMPARE(Log(), log);
+}
+
+QRgb LightingPageTest::ScreenPixel(QPoint inWindow) {
+    const QByteArray shell =
+        Run(QStringLiteral("xdotool"),
+            {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), QString::fromLatin1(Window())},
+            env_);
+    QPoint origin;
+    for (const QByteArray& line : shell.split('\n')) {
+        if (line.startsWith("X=")) {
+            origin.setX(line.mid(2).toInt());
+        } else if (line.startsWith("Y=")) {
+            origin.setY(line.mid(2).toInt());
+        }
+    }
+    const QPoint at = origin + inWindow;
+    const QByteArray png = Run(
+        QStringLiteral("import"),
+        {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("-crop"),
+         QStringLiteral("1x1+%1+%2").arg(at.x()).arg(at.y()), QStringLiteral("png:-")},
+        env_);
+    const QImage shot = QImage::fromData(png, "PNG");
+    return shot.isNull() ? 0 : shot.pixel(0, 0) | 0xFF000000u;
+}
+
+// The zones reach the screen at their place with the colour chosen, and follow a change at
+// once, whichever way the program paints them.
+void LightingPageTest::thePreviewOnTheScreenFollowsTheColour() {
+    // The point of the first zone where the zone shows most through the mouse picture, and
+    // what the screen must show there for a light colour: background, zone, then mouse.
+    const QString skins = DemoFolder() + QStringLiteral("/skins/");
+    const QImage zone(skins + QStringLiteral("1.png"));
+    const QImage mouse(skins + QStringLiteral("Mouse.png"));
+    const QImage background(skins + QStringLiteral("light_normal.bmp"));
+    QVERIFY(!zone.isNull() && !mouse.isNull() && !background.isNull());
+    const SkinEntry preview = Entry(QStringLiteral("skin_light.ini"), 29);
+    constexpr QPoint kZone1{253, 224};  // the first zone's corner on the page
+    QPoint spot;
+    int best = 0;
+    for (int y = 0; y < zone.height(); ++y) {
+        for (int x = 0; x < zone.width(); ++x) {
+            const QPoint onMouse = kZone1 + QPoint(x, y) - QPoint(preview.left, preview.top);
+            const int through = mouse.valid(onMouse)
+                                    ? qAlpha(zone.pixel(x, y)) - qAlpha(mouse.pixel(onMouse))
+                                    : 0;
+            if (through > best) {
+                best = through;
+                spot = kZone1 + QPoint(x, y);
+            }
+        }
+    }
+    QVERIFY2(best > 64, "no point where the zone shows through the mouse");
+    const QRgb under = background.pixel(spot);
+    const QRgb light = zone.pixel(spot - kZone1);
+    const QRgb cover = mouse.pixel(spot - QPoint(preview.left, preview.top));
+    const auto seen = [&](QRgb colour) {
+        const double z = qAlpha(light) / 255.0;
+        const double m = qAlpha(cover) / 255.0;
+        const auto channel = [&](int c, int b, int top) {
+            return static_cast<int>(std::lround(top * m + (c * z + b * (1 - z)) * (1 - m)));
+        };
+        return std::array<int, 3>{channel(qRed(colour), qRed(under), qRed(cover)),
+                                  channel(qGreen(colour), qGreen(under), qGreen(cover)),
+                                  channel(qBlue(colour), qBlue(under), qBlue(cover))};
+    };
+    const auto near = [](QRgb shown, std::array<int, 3> expected) {
+        return std::abs(qRed(shown) - expected[0]) <= 3 &&
+               std::abs(qGreen(shown) - expected[1]) <= 3 &&
+               std::abs(qBlue(shown) - expected[2]) <= 3;
+    };
+
+    ClickMain(6);
+    QVERIFY2(WaitForTrace("lighting preview: zones at ratio 1"), trace_.constData());
+    // On this X server the frames go straight to the window, unless told otherwise.
+    const QByteArray way = qEnvironmentVariableIsEmpty("CORVANE_PREVIEW_VIA_BACKING_STORE")
+                               ? "painted straight to the screen"
+                               : "painted through the backing store";
+    QVERIFY2(WaitForTrace(way), trace_.constData());
+    ClickPage(7);
+    QTest::qWait(300);  // the menu maps before it takes keys
+    Run(QStringLiteral("xdotool"),
+        {QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("100"),
+         QStringLiteral("Down"), QStringLiteral("Return")},
+        env_);
+    ClickPage(11);       // the swatches as colour source
+    ClickPage(8, 0.99);  // brightness 8: the zone fully opaque
+    ClickPage(14);       // swatch 3
+    QTRY_VERIFY_WITH_TIMEOUT(near(ScreenPixel(PageOrigin() + spot), seen(qRgb(0, 128, 255))),
+                             5000);
+    ClickPage(13);  // swatch 2
+    QTRY_VERIFY_WITH_TIMEOUT(near(ScreenPixel(PageOrigin() + spot), seen(qRgb(255, 0, 0))), 5000);
+    // Another page and back: the zones are painted again on their first show.
+    ClickMain(5);
+    ClickMain(6);
+    QTRY_VERIFY_WITH_TIMEOUT(near(ScreenPixel(PageOrigin() + spot), seen(qRgb(255, 0, 0))), 5000);
 }
 
 QTEST_GUILESS_MAIN(LightingPageTest)

@@ -68,7 +68,7 @@ CLightDlg::CLightDlg(QWidget* parent, PageContext context) : Page(parent, std::m
     skin_->SetTextPainter([this](QPainter& p) { PaintPage(p); });
     const std::filesystem::path& folder = Context().skinFolder;
     LoadSkinImage(folder / "light_dis.jpg", colourCover_);
-    zones_.Load(folder);
+    zones_.Load(folder, devicePixelRatioF());
     CreateControls();
     skin_->Finish();
     InitControls();
@@ -183,7 +183,16 @@ void CLightDlg::CreateControls() {
                               ? SkinWindow::RectOf(previewEntry)
                               : ToQRect(kDefaultPreview);
     QImage mouse;
-    if (std::optional<ImagePlus> m = LoadImagePlus(Context().skinFolder / "Mouse.png")) {
+    const std::filesystem::path mousePath = Context().skinFolder / "Mouse.png";
+    // The mouse at the zones' ratio, so both stay sharp together.
+    std::optional<ImagePlus> m;
+    if (zones_.Ratio() > 1) {
+        m = LoadImagePlus(TwinPath(mousePath));
+    }
+    if (!m) {
+        m = LoadImagePlus(mousePath);
+    }
+    if (m) {
         mouse = m->image;
     }
     previewView_ = new LightPreviewView(this, &skin_->Background(), &zones_, preview, mouse);

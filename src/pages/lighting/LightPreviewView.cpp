@@ -2,10 +2,13 @@
 
 #include <QPaintEvent>
 #include <QPainter>
-#include <cstring>
+#include <algorithm>
+#include <memory>
 
 #include "pages/lighting/LightEffects.h"
 #include "pages/lighting/ZonePictures.h"
+#include "platform/Trace.h"
+#include "platform/WindowBlit.h"
 #include "skin/QtRect.h"
 
 namespace {
@@ -30,22 +33,6 @@ inline std::uint32_t Over(std::uint32_t s, std::uint32_t d) {
     return s + rb + ag;
 }
 
-// Blends the part `from` of a premultiplied picture over the target at `at`, clipped to
-// the target.
-void BlendOver(QImage& target, const QImage& source, QRect from, QPoint at) {
-    from &= source.rect();
-    const QRect area = QRect(at, from.size()) & target.rect();
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        auto* d = reinterpret_cast<std::uint32_t*>(target.scanLine(y)) + area.left();
-        const auto* s =
-            reinterpret_cast<const std::uint32_t*>(source.constScanLine(from.top() + y - at.y())) +
-            (from.left() + area.left() - at.x());
-        for (int x = 0; x < area.width(); ++x) {
-            d[x] = Over(s[x], d[x]);
-        }
-    }
-}
-
 // A rectangle in logical pixels as a source rectangle of a picture of any ratio: a 2x
 // background holds twice the pixels.
 QRectF InPixelsOf(const QImage& picture, const QRect& logical) {
@@ -53,15 +40,111 @@ QRectF InPixelsOf(const QImage& picture, const QRect& logical) {
     return QRectF(logical.x() * r, logical.y() * r, logical.width() * r, logical.height() * r);
 }
 
-QImage Premultiplied(const QImage& image, QSize size) {
+QImage Premultiplied(const QImage& image, QSize size, int ratio) {
     if (image.isNull()) {
         return QImage();
     }
-    QImage out = image.size() == size ? image : image.scaled(size);
-    return out.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QSize pixels = size * ratio;
+    QImage out = image.size() == pixels ? image : image.scaled(pixels);
+    out = out.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    out.setDevicePixelRatio(ratio);
+    return out;
+}
+
+QImage Layer(QSize pixels, int ratio, QColor fill) {
+    QImage layer(pixels, QImage::Format_ARGB32_Premultiplied);
+    layer.setDevicePixelRatio(ratio);
+    layer.fill(fill);
+    return layer;
+}
+
+// The painter hands blends of more than about 64 spans to its thread pool, which costs far
+// more in wake-ups than the blend itself at 100 frames a second: paint in bands low enough
+// to stay on this thread.
+template <typename DrawFn>
+void PaintInBands(QPainter& p, const QRect& dirty, DrawFn draw) {
+    constexpr int kBand = 24;
+    for (int top = dirty.top(); top <= dirty.bottom(); top += kBand) {
+        p.save();
+        p.setClipRect(QRect(dirty.left(), top, dirty.width(), kBand), Qt::IntersectClip);
+        draw();
+        p.restore();
+    }
 }
 
 }  // namespace
+
+// The zones' part of the preview, the only part that changes. Where the session allows it,
+// a native window that takes the composed picture straight from here; otherwise an ordinary
+// child painted through the backing store.
+class ZoneSurface : public QWidget {
+public:
+    ZoneSurface(QWidget* parent, const QImage* picture, bool direct)
+        : QWidget(parent), picture_(picture), direct_(direct) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAccessibleName(QStringLiteral("Light zones"));
+        if (direct_) {
+            setAttribute(Qt::WA_DontCreateNativeAncestors);
+            setAttribute(Qt::WA_NativeWindow);
+            setAttribute(Qt::WA_PaintOnScreen);
+        }
+    }
+
+    bool Direct() const { return direct_; }
+
+    // Shows the picture now, in the same wake-up as the tick.
+    void Present() {
+        if (!isVisible()) {
+            return;  // shown again, it paints on its first expose
+        }
+        if (direct_ && Blit()) {
+            return;
+        }
+        repaint();
+    }
+
+protected:
+    QPaintEngine* paintEngine() const override {
+        return direct_ ? nullptr : QWidget::paintEngine();
+    }
+
+    void paintEvent(QPaintEvent* e) override {
+        if (direct_) {
+            if (Blit()) {
+                return;
+            }
+            update();  // now through the backing store
+            return;
+        }
+        QPainter p(this);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        PaintInBands(p, e->rect(), [&] { p.drawImage(QPoint(0, 0), *picture_); });
+    }
+
+private:
+    bool Blit() {
+        const WId id = winId();
+        if (!blit_ || blitFor_ != id) {
+            blit_ = platform::WindowBlit::For(id);
+            blitFor_ = id;
+        }
+        if (!blit_) {
+            // The window's pixels are not the picture's: paint as every other widget does.
+            qCDebug(lcApp) << "lighting preview: painting through the backing store";
+            direct_ = false;
+            setAttribute(Qt::WA_PaintOnScreen, false);
+            return false;
+        }
+        blit_->Put(*picture_);
+        return true;
+    }
+
+    const QImage* picture_;
+    bool direct_;
+    WId blitFor_ = 0;
+    std::unique_ptr<platform::WindowBlit> blit_;
+};
 
 LightPreviewView::LightPreviewView(QWidget* page, const QImage* background,
                                    const ZonePictures* zones, QRect preview, QImage mouse)
@@ -69,29 +152,27 @@ LightPreviewView::LightPreviewView(QWidget* page, const QImage* background,
       background_(background),
       zones_(zones),
       preview_(preview),
-      mouse_(Premultiplied(mouse, preview.size())) {
+      ratio_(zones->Ratio()),
+      mouse_(Premultiplied(mouse, preview.size(), ratio_)) {
     QRect area = preview_;
     for (int z = 0; z < kZoneCount; ++z) {
         area |= ZoneRect(z);
         zoneBounds_ |= ZoneRect(z);
-        zoneArea_ += ZoneRect(z);
     }
     setGeometry(area);
-    // The layers that never change, cut once for the zones' part.
-    under_ = QImage(zoneBounds_.size(), QImage::Format_ARGB32_Premultiplied);
-    under_.fill(QColor(18, 20, 24));
-    if (background_ != nullptr && !background_->isNull()) {
-        QPainter p(&under_);
-        p.drawImage(QRectF(QPointF(0, 0), zoneBounds_.size()), *background_,
-                    InPixelsOf(*background_, zoneBounds_));
-    }
-    over_ = QImage(zoneBounds_.size(), QImage::Format_ARGB32_Premultiplied);
-    over_.fill(Qt::transparent);
-    if (!mouse_.isNull()) {
-        QPainter p(&over_);
-        p.drawImage(preview_.topLeft() - zoneBounds_.topLeft(), mouse_);
-    }
+    BuildLayers();
     Compose();
+
+    // Straight to the screen only when the picture's pixels are the window's.
+    const bool direct = qEnvironmentVariableIsEmpty("CORVANE_PREVIEW_VIA_BACKING_STORE") &&
+                        qFuzzyCompare(page->devicePixelRatioF(), qreal(ratio_)) &&
+                        platform::WindowBlit::Supported();
+    surface_ = new ZoneSurface(this, &composed_, direct);
+    surface_->setGeometry(zoneBounds_.translated(-area.topLeft()));
+    qCDebug(lcApp) << "lighting preview: zones at ratio" << ratio_ << "with"
+                   << changing_.size() << "changing pixels,"
+                   << (direct ? "painted straight to the screen" : "painted through the backing store");
+
     // Every pixel is painted here, so nothing under it needs repainting.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(QStringLiteral("Preview"));
@@ -99,77 +180,111 @@ LightPreviewView::LightPreviewView(QWidget* page, const QImage* background,
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void LightPreviewView::Compose() {
-    if (composed_.size() != under_.size()) {
-        // Between the zones the picture never changes: background and mouse, once.
-        composed_ = under_.copy();
-        BlendOver(composed_, over_, over_.rect(), QPoint(0, 0));
+LightPreviewView::~LightPreviewView() = default;
+
+bool LightPreviewView::PaintsDirectly() const {
+    return surface_->Direct();
+}
+
+void LightPreviewView::BuildLayers() {
+    const QSize pixels = zoneBounds_.size() * ratio_;
+    const QPoint origin = zoneBounds_.topLeft();
+    // Background under, mouse over: the layers that never change, cut once.
+    QImage under = Layer(pixels, ratio_, QColor(18, 20, 24));
+    if (background_ != nullptr && !background_->isNull()) {
+        QPainter p(&under);
+        p.drawImage(QRectF(QPointF(0, 0), zoneBounds_.size()), *background_,
+                    InPixelsOf(*background_, zoneBounds_));
     }
-    // Only inside the zones does anything change: background, zones, then the mouse over
-    // them. The region's rectangles do not overlap, so nothing is blended twice.
-    const QRegion zones = zoneArea_.translated(-zoneBounds_.topLeft()) & composed_.rect();
-    for (const QRect& r : zones) {
-        for (int y = r.top(); y <= r.bottom(); ++y) {
-            std::memcpy(composed_.scanLine(y) + r.left() * 4,
-                        under_.constScanLine(y) + r.left() * 4,
-                        static_cast<std::size_t>(r.width()) * 4);
-        }
+    QImage over = Layer(pixels, ratio_, Qt::transparent);
+    if (!mouse_.isNull()) {
+        QPainter p(&over);
+        p.drawImage(preview_.topLeft() - origin, mouse_);
     }
+    // Each zone's source alpha under every pixel, 0 outside the zone.
+    std::vector<std::array<std::uint8_t, kZoneCount>> alpha(
+        static_cast<std::size_t>(pixels.width() * pixels.height()));
     for (int z = 0; z < kZoneCount; ++z) {
-        const QImage& zone = zones_->Drawn(z);
-        if (!zone.isNull()) {
-            const QPoint at = ZoneRect(z).topLeft() - zoneBounds_.topLeft();
-            BlendOver(composed_, zone, zone.rect(), at);
+        const QImage& zone = zones_->Original(z);
+        const QPoint at = (ZoneRect(z).topLeft() - origin) * ratio_;
+        const QRect r = QRect(at, ZoneRect(z).size() * ratio_) & QRect(at, zone.size()) &
+                        QRect(QPoint(0, 0), pixels);
+        for (int y = r.top(); y <= r.bottom() && !zone.isNull(); ++y) {
+            const auto* s = reinterpret_cast<const std::uint32_t*>(zone.constScanLine(y - at.y()));
+            for (int x = r.left(); x <= r.right(); ++x) {
+                alpha[static_cast<std::size_t>(y * pixels.width() + x)]
+                     [static_cast<std::size_t>(z)] = static_cast<std::uint8_t>(s[x - at.x()] >> 24);
+            }
         }
     }
-    for (const QRect& r : zones) {
-        BlendOver(composed_, over_, r, r.topLeft());
+    composed_ = QImage(pixels, QImage::Format_RGB32);
+    composed_.setDevicePixelRatio(ratio_);
+    changing_.clear();
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto* u = reinterpret_cast<const std::uint32_t*>(under.constScanLine(y));
+        const auto* o = reinterpret_cast<const std::uint32_t*>(over.constScanLine(y));
+        auto* c = reinterpret_cast<std::uint32_t*>(composed_.scanLine(y));
+        for (int x = 0; x < pixels.width(); ++x) {
+            // The background is opaque, so the result is too.
+            c[x] = Over(o[x], u[x]) | 0xFF000000u;
+            const auto at = static_cast<std::uint32_t>(y * pixels.width() + x);
+            const std::array<std::uint8_t, kZoneCount>& a = alpha[at];
+            const bool lit = std::any_of(a.begin(), a.end(), [](std::uint8_t v) { return v != 0; });
+            // Where the mouse is opaque it hides whatever lies under it.
+            if (lit && o[x] >> 24 != 255) {
+                changing_.push_back(Pixel{at, u[x], o[x], a});
+            }
+        }
+    }
+}
+
+void LightPreviewView::Compose() {
+    std::array<const ZonePictures::Table*, kZoneCount> tables{};
+    for (int z = 0; z < kZoneCount; ++z) {
+        tables[static_cast<std::size_t>(z)] = &zones_->Colours(z);
+    }
+    auto* out = reinterpret_cast<std::uint32_t*>(composed_.bits());
+    // Background, the zones in their order, then the mouse over them.
+    for (const Pixel& px : changing_) {
+        std::uint32_t d = px.under;
+        for (std::size_t z = 0; z < kZoneCount; ++z) {
+            if (px.alpha[z] != 0) {
+                d = Over((*tables[z])[px.alpha[z]], d);
+            }
+        }
+        out[px.at] = Over(px.over, d) | 0xFF000000u;
     }
 }
 
 void LightPreviewView::UpdateZones() {
     Compose();
-    // One rectangle: one transfer to the screen.
-    // Painted at once, in the same wake-up as the tick.
-    repaint(zoneBounds_.translated(-pos()));
+    surface_->Present();
 }
 
-void LightPreviewView::Draw(QPainter& p, bool zonesOnly) const {
+void LightPreviewView::Draw(QPainter& p) const {
     const QRect area = geometry();
     p.translate(-area.topLeft());
-    if (!zonesOnly) {
-        // Beyond the zones: the background, then the mouse picture.
-        p.fillRect(area, QColor(18, 20, 24));
-        if (background_ != nullptr && !background_->isNull()) {
-            p.drawImage(QRectF(area), *background_, InPixelsOf(*background_, area));
-        }
-        if (!mouse_.isNull()) {
-            p.drawImage(preview_.topLeft(), mouse_);
-        }
+    p.fillRect(area, QColor(18, 20, 24));
+    if (background_ != nullptr && !background_->isNull()) {
+        p.drawImage(QRectF(area), *background_, InPixelsOf(*background_, area));
     }
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(zoneBounds_.topLeft(), composed_);
+    if (!mouse_.isNull()) {
+        p.drawImage(preview_.topLeft(), mouse_);
+    }
 }
 
 QImage LightPreviewView::Render() const {
-    QImage out(size(), QImage::Format_ARGB32_Premultiplied);
+    QImage out(size() * ratio_, QImage::Format_ARGB32_Premultiplied);
+    out.setDevicePixelRatio(ratio_);
     QPainter p(&out);
-    Draw(p, false);
+    Draw(p);
+    p.resetTransform();
+    p.drawImage(zoneBounds_.topLeft() - pos(), composed_);
     return out;
 }
 
 void LightPreviewView::paintEvent(QPaintEvent* e) {
-    // The painter hands blends of more than about 64 spans to its thread pool, which costs
-    // far more in wake-ups than the blend itself at 100 frames a second: paint in bands
-    // low enough to stay on this thread.
-    constexpr int kBand = 24;
+    // Beyond the zones: the background, then the mouse picture; the zones are the child's.
     QPainter p(this);
-    const QRect dirty = e->rect();
-    const bool zonesOnly = zoneBounds_.translated(-pos()).contains(dirty);
-    for (int top = dirty.top(); top <= dirty.bottom(); top += kBand) {
-        p.save();
-        p.setClipRect(QRect(dirty.left(), top, dirty.width(), kBand), Qt::IntersectClip);
-        Draw(p, zonesOnly);
-        p.restore();
-    }
+    PaintInBands(p, e->rect(), [&] { Draw(p); });
 }

@@ -467,6 +467,8 @@ void LightPageTest::pickerWindowsPostOneDragEnd() {
     QCOMPARE(well->Colour(), selector->Colour());
 }
 
+// Also run at scale 2, where the page takes the 2x twins of the zones, the mouse and the
+// background and composes at twice the pixels.
 void LightPageTest::previewComposesLikeThePainter() {
     P().lightMode = 8;
     QWidget host;
@@ -475,16 +477,24 @@ void LightPageTest::previewComposesLikeThePainter() {
     page->TickPreview();
     page->TickPreview();  // zone 2 lit, the others transparent
     LightPreviewView* view = page->PreviewView();
+    const int ratio = host.devicePixelRatioF() > 1 ? 2 : 1;
+    QCOMPARE(page->Zones().Ratio(), ratio);
+    const QString folder = QString::fromUtf8(CORVANE_SKIN_DIR);
+    const QString twin = ratio > 1 ? QStringLiteral("@2x.png") : QString();
     QImage background;
-    QVERIFY(
-        background.load(QString::fromUtf8(CORVANE_SKIN_DIR) + QStringLiteral("light_normal.bmp")));
+    QVERIFY(background.load(folder + (ratio > 1 ? QStringLiteral("light_normal@2x.png")
+                                                : QStringLiteral("light_normal.bmp"))));
+    background.setDevicePixelRatio(ratio);
     QImage mouse;
-    QVERIFY(mouse.load(QString::fromUtf8(CORVANE_SKIN_DIR) + QStringLiteral("Mouse.png")));
-    QImage expected(view->size(), QImage::Format_ARGB32_Premultiplied);
+    QVERIFY(mouse.load(folder + QStringLiteral("Mouse") + (ratio > 1 ? twin : QStringLiteral(".png"))));
+    mouse.setDevicePixelRatio(ratio);
+    QImage expected(view->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    expected.setDevicePixelRatio(ratio);
     {
         QPainter p(&expected);
         p.translate(-view->pos());
-        p.drawImage(view->pos(), background, view->geometry());
+        p.drawImage(QRectF(view->geometry()), background,
+                    QRectF(QPointF(view->pos()) * ratio, QSizeF(view->size()) * ratio));
         for (int z = 0; z < kZoneCount; ++z) {
             const SkinRect& r = kZoneRects[static_cast<std::size_t>(z)];
             if (!page->Zones().Drawn(z).isNull()) {
@@ -494,6 +504,7 @@ void LightPageTest::previewComposesLikeThePainter() {
         p.drawImage(view->PreviewRect().topLeft(), mouse);
     }
     const QImage shown = view->Render();
+    QCOMPARE(shown.size(), expected.size());
     int worst = 0;
     for (int y = 0; y < shown.height(); ++y) {
         for (int x = 0; x < shown.width(); ++x) {

@@ -4,12 +4,17 @@
 // would cost on every tick.
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
 #include <QImage>
+#include <QWidget>
 #include <filesystem>
 #include <string>
 
+#include "pages/lighting/LightEffects.h"
+#include "pages/lighting/LightPreviewView.h"
 #include "pages/lighting/LightingPreview.h"
 #include "pages/lighting/ZonePictures.h"
+#include "skin/QtRect.h"
 #include "skin/SkinImage.h"
 #include "skin/SkinPixels.h"
 
@@ -70,4 +75,40 @@ void PreviewTickReadingFiles(benchmark::State& state) {
 }
 BENCHMARK(PreviewTickReadingFiles);
 
+// One whole frame of the colour cycle as the page paints it: the step, the zones' colour
+// tables and the composition of the zones' part, at ratio 1 and with the 2x twins.
+void PreviewFrameComposed(benchmark::State& state) {
+    const int ratio = static_cast<int>(state.range(0));
+    ZonePictures zones;
+    zones.Load(kSkin, ratio);
+    QImage background;
+    background.load(QString::fromStdString((kSkin / (ratio > 1 ? "light_normal@2x.png"
+                                                               : "light_normal.bmp")).string()));
+    background.setDevicePixelRatio(ratio);
+    QImage mouse;
+    mouse.load(QString::fromStdString((kSkin / (ratio > 1 ? "Mouse@2x.png" : "Mouse.png")).string()));
+    QWidget page;
+    page.resize(900, 520);
+    LightPreviewView view(&page, &background, &zones, ToQRect(SkinRect{40, 140, 400, 380}), mouse);
+    LightingPreview preview;
+    preview.SetColour(0x00FF00);
+    preview.Restart(3, 8, 8);
+    for (auto _ : state) {
+        if (auto frame = preview.Tick(3); frame && zones.Apply(*frame)) {
+            view.UpdateZones();
+        }
+    }
+    state.SetLabel(ratio > 1 ? "mode 3, 2x" : "mode 3");
+}
+BENCHMARK(PreviewFrameComposed)->Arg(1)->Arg(2);
+
 }  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -228,9 +228,3 @@ void CConfigDlg::ShowApplyProgress(int sent, int total) {
     }
 }
 
-void CConfigDlg::paintEvent(QPaintEvent*) {
-    skin_->Paint();
-    if (visibility_.HideAfterPaint(AnyVariantEverConnected())) {
-        QMetaObject::invokeMethod(this, &QWidget::hide, Qt::QueuedConnection);
-    }
-}

@@ -2,6 +2,7 @@
 
 #include <span>
 #include <system_error>
+#include <utility>
 
 #include "common/Utf.h"
 #include "common/WhiteSpace.h"
@@ -73,7 +74,11 @@ bool IniFile::SetValue(std::string_view section, std::string_view key, std::stri
         if (!lines.empty() && !TrimWhiteSpace(lines.back()).empty()) {
             lines.emplace_back();
         }
-        lines.push_back("[" + std::string(section) + "]");
+        // Appended, not concatenated: GCC 12 warns falsely of an overlap on "[" + string.
+        std::string sectionLine;
+        sectionLine.reserve(section.size() + 2);
+        sectionLine.append("[").append(section).append("]");
+        lines.push_back(std::move(sectionLine));
         lines.push_back(newLine);
         return true;
     }

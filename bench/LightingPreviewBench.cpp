@@ -82,11 +82,12 @@ void PreviewFrameComposed(benchmark::State& state) {
     ZonePictures zones;
     zones.Load(kSkin, ratio);
     QImage background;
-    background.load(QString::fromStdString((kSkin / (ratio > 1 ? "light_normal@2x.png"
-                                                               : "light_normal.bmp")).string()));
+    background.load(QString::fromStdString(
+        (kSkin / (ratio > 1 ? "light_normal@2x.png" : "light_normal.bmp")).string()));
     background.setDevicePixelRatio(ratio);
     QImage mouse;
-    mouse.load(QString::fromStdString((kSkin / (ratio > 1 ? "Mouse@2x.png" : "Mouse.png")).string()));
+    mouse.load(
+        QString::fromStdString((kSkin / (ratio > 1 ? "Mouse@2x.png" : "Mouse.png")).string()));
     QWidget page;
     page.resize(900, 520);
     LightPreviewView view(&page, &background, &zones, ToQRect(SkinRect{40, 140, 400, 380}), mouse);

@@ -48,6 +48,15 @@ private:
         const SkinEntry area = Entry(QStringLiteral("skin_Config.ini"), 10);
         return {area.left, area.top};
     }
+    // The effect menu: its first entry is the steady light.
+    void ChooseSteadyLight() {
+        ClickPage(7);
+        QTest::qWait(300);  // the menu maps before it takes keys
+        Run(QStringLiteral("xdotool"),
+            {QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("100"),
+             QStringLiteral("Down"), QStringLiteral("Return")},
+            env_);
+    }
     // The screen's colour at a point of the main window.
     QRgb ScreenPixel(QPoint inWindow);
     QList<QByteArray> Log() { return Vmouse(QStringLiteral("log")).trimmed().split('\n'); }
@@ -107,13 +116,7 @@ void LightingPageTest::Click(const SkinEntry& e, QPoint offset, double across) {
 
 void LightingPageTest::effectSwatchAndBrightnessReachTheMouse() {
     ClickMain(6);  // the lighting tab
-    // The effect menu: its first entry is the steady light.
-    ClickPage(7);
-    QTest::qWait(300);  // the menu maps before it takes keys
-    Run(QStringLiteral("xdotool"),
-        {QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("100"),
-         QStringLiteral("Down"), QStringLiteral("Return")},
-        env_);
+    ChooseSteadyLight();
     ClickPage(11);       // the swatches as colour source
     ClickPage(14);       // swatch 3
     ClickPage(8, 0.28);  // brightness: 1 + 7 x 0.28 = 2.96, snapped to 3
@@ -145,10 +148,10 @@ void LightingPageTest::effectSwatchAndBrightnessReachTheMouse() {
 }
 
 QRgb LightingPageTest::ScreenPixel(QPoint inWindow) {
-    const QByteArray shell =
-        Run(QStringLiteral("xdotool"),
-            {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), QString::fromLatin1(Window())},
-            env_);
+    const QByteArray shell = Run(QStringLiteral("xdotool"),
+                                 {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"),
+                                  QString::fromLatin1(Window())},
+                                 env_);
     QPoint origin;
     for (const QByteArray& line : shell.split('\n')) {
         if (line.startsWith("X=")) {
@@ -158,11 +161,11 @@ QRgb LightingPageTest::ScreenPixel(QPoint inWindow) {
         }
     }
     const QPoint at = origin + inWindow;
-    const QByteArray png = Run(
-        QStringLiteral("import"),
-        {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("-crop"),
-         QStringLiteral("1x1+%1+%2").arg(at.x()).arg(at.y()), QStringLiteral("png:-")},
-        env_);
+    const QByteArray png =
+        Run(QStringLiteral("import"),
+            {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("-crop"),
+             QStringLiteral("1x1+%1+%2").arg(at.x()).arg(at.y()), QStringLiteral("png:-")},
+            env_);
     const QImage shot = QImage::fromData(png, "PNG");
     return shot.isNull() ? 0 : shot.pixel(0, 0) | 0xFF000000u;
 }
@@ -184,9 +187,8 @@ void LightingPageTest::thePreviewOnTheScreenFollowsTheColour() {
     for (int y = 0; y < zone.height(); ++y) {
         for (int x = 0; x < zone.width(); ++x) {
             const QPoint onMouse = kZone1 + QPoint(x, y) - QPoint(preview.left, preview.top);
-            const int through = mouse.valid(onMouse)
-                                    ? qAlpha(zone.pixel(x, y)) - qAlpha(mouse.pixel(onMouse))
-                                    : 0;
+            const int through =
+                mouse.valid(onMouse) ? qAlpha(zone.pixel(x, y)) - qAlpha(mouse.pixel(onMouse)) : 0;
             if (through > best) {
                 best = through;
                 spot = kZone1 + QPoint(x, y);
@@ -220,17 +222,11 @@ void LightingPageTest::thePreviewOnTheScreenFollowsTheColour() {
                                ? "painted straight to the screen"
                                : "painted through the backing store";
     QVERIFY2(WaitForTrace(way), trace_.constData());
-    ClickPage(7);
-    QTest::qWait(300);  // the menu maps before it takes keys
-    Run(QStringLiteral("xdotool"),
-        {QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("100"),
-         QStringLiteral("Down"), QStringLiteral("Return")},
-        env_);
+    ChooseSteadyLight();
     ClickPage(11);       // the swatches as colour source
     ClickPage(8, 0.99);  // brightness 8: the zone fully opaque
     ClickPage(14);       // swatch 3
-    QTRY_VERIFY_WITH_TIMEOUT(near(ScreenPixel(PageOrigin() + spot), seen(qRgb(0, 128, 255))),
-                             5000);
+    QTRY_VERIFY_WITH_TIMEOUT(near(ScreenPixel(PageOrigin() + spot), seen(qRgb(0, 128, 255))), 5000);
     ClickPage(13);  // swatch 2
     QTRY_VERIFY_WITH_TIMEOUT(near(ScreenPixel(PageOrigin() + spot), seen(qRgb(255, 0, 0))), 5000);
     // Another page and back: the zones are painted again on their first show.

@@ -169,9 +169,10 @@ LightPreviewView::LightPreviewView(QWidget* page, const QImage* background,
                         platform::WindowBlit::Supported();
     surface_ = new ZoneSurface(this, &composed_, direct);
     surface_->setGeometry(zoneBounds_.translated(-area.topLeft()));
-    qCDebug(lcApp) << "lighting preview: zones at ratio" << ratio_ << "with"
-                   << changing_.size() << "changing pixels,"
-                   << (direct ? "painted straight to the screen" : "painted through the backing store");
+    qCDebug(lcApp) << "lighting preview: zones at ratio" << ratio_ << "with" << changing_.size()
+                   << "changing pixels,"
+                   << (direct ? "painted straight to the screen"
+                              : "painted through the backing store");
 
     // Every pixel is painted here, so nothing under it needs repainting.
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -41,9 +41,9 @@ protected:
 
 private:
     struct Pixel {
-        std::uint32_t at;     // index into the composed picture
-        std::uint32_t under;  // background, premultiplied
-        std::uint32_t over;   // mouse picture, premultiplied
+        std::uint32_t at;                            // index into the composed picture
+        std::uint32_t under;                         // background, premultiplied
+        std::uint32_t over;                          // mouse picture, premultiplied
         std::array<std::uint8_t, kZoneCount> alpha;  // each zone's source alpha, 0 outside it
     };
     void Draw(QPainter& p) const;

@@ -9,8 +9,7 @@
 
 namespace {
 
-std::array<QImage, kZoneCount> ReadZones(const std::filesystem::path& folder,
-                                         const char* suffix) {
+std::array<QImage, kZoneCount> ReadZones(const std::filesystem::path& folder, const char* suffix) {
     std::array<QImage, kZoneCount> zones;
     for (int z = 0; z < kZoneCount; ++z) {
         if (std::optional<ImagePlus> img =

@@ -70,8 +70,8 @@ public:
             const int rows = std::min(band, picture.height() - y);
             xcb_put_image(c_, XCB_IMAGE_FORMAT_Z_PIXMAP, window_, gc_,
                           static_cast<std::uint16_t>(picture.width()),
-                          static_cast<std::uint16_t>(rows), 0, static_cast<std::int16_t>(y), 0,
-                          24, static_cast<std::uint32_t>(stride * static_cast<std::size_t>(rows)),
+                          static_cast<std::uint16_t>(rows), 0, static_cast<std::int16_t>(y), 0, 24,
+                          static_cast<std::uint32_t>(stride * static_cast<std::size_t>(rows)),
                           picture.constScanLine(y));
         }
         xcb_flush(c_);
@@ -93,8 +93,7 @@ bool WindowBlit::Supported() {
     }
     const xcb_setup_t* setup = xcb_get_setup(c);
     const xcb_screen_iterator_t screen = xcb_setup_roots_iterator(setup);
-    return screen.rem > 0 &&
-           TakesRgb32(setup, screen.data->root_depth, screen.data->root_visual);
+    return screen.rem > 0 && TakesRgb32(setup, screen.data->root_depth, screen.data->root_visual);
 }
 
 std::unique_ptr<WindowBlit> WindowBlit::For(WId window) {

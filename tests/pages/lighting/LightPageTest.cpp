@@ -486,7 +486,8 @@ void LightPageTest::previewComposesLikeThePainter() {
                                                 : QStringLiteral("light_normal.bmp"))));
     background.setDevicePixelRatio(ratio);
     QImage mouse;
-    QVERIFY(mouse.load(folder + QStringLiteral("Mouse") + (ratio > 1 ? twin : QStringLiteral(".png"))));
+    QVERIFY(
+        mouse.load(folder + QStringLiteral("Mouse") + (ratio > 1 ? twin : QStringLiteral(".png"))));
     mouse.setDevicePixelRatio(ratio);
     QImage expected(view->size() * ratio, QImage::Format_ARGB32_Premultiplied);
     expected.setDevicePixelRatio(ratio);

@@ -183,18 +183,8 @@ void CLightDlg::CreateControls() {
                               ? SkinWindow::RectOf(previewEntry)
                               : ToQRect(kDefaultPreview);
     QImage mouse;
-    const std::filesystem::path mousePath = Context().skinFolder / "Mouse.png";
     // The mouse at the zones' ratio, so both stay sharp together.
-    std::optional<ImagePlus> m;
-    if (zones_.Ratio() > 1) {
-        m = LoadImagePlus(TwinPath(mousePath));
-    }
-    if (!m) {
-        m = LoadImagePlus(mousePath);
-    }
-    if (m) {
-        mouse = m->image;
-    }
+    LoadSkinImage(Context().skinFolder / "Mouse.png", mouse, zones_.Ratio());
     previewView_ = new LightPreviewView(this, &skin_->Background(), &zones_, preview, mouse);
     previewView_->show();
 }

@@ -91,8 +91,6 @@ public:
         }
     }
 
-    bool Direct() const { return direct_; }
-
     // Shows the picture now, in the same wake-up as the tick.
     void Present() {
         if (!isVisible()) {
@@ -182,10 +180,6 @@ LightPreviewView::LightPreviewView(QWidget* page, const QImage* background,
 }
 
 LightPreviewView::~LightPreviewView() = default;
-
-bool LightPreviewView::PaintsDirectly() const {
-    return surface_->Direct();
-}
 
 void LightPreviewView::BuildLayers() {
     const QSize pixels = zoneBounds_.size() * ratio_;

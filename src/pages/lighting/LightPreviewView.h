@@ -33,8 +33,6 @@ public:
     void UpdateZones();
     // The page as shown here, at the zones' ratio, for tests and screenshots.
     QImage Render() const;
-    // Whether frames go straight to the screen rather than through the backing store.
-    bool PaintsDirectly() const;
 
 protected:
     void paintEvent(QPaintEvent* e) override;

@@ -9,11 +9,11 @@
 
 namespace {
 
-std::array<QImage, kZoneCount> ReadZones(const std::filesystem::path& folder, const char* suffix) {
+std::array<QImage, kZoneCount> ReadZones(const std::filesystem::path& folder, bool twins) {
     std::array<QImage, kZoneCount> zones;
     for (int z = 0; z < kZoneCount; ++z) {
-        if (std::optional<ImagePlus> img =
-                LoadImagePlus(folder / (std::to_string(z + 1) + suffix + ".png"))) {
+        const std::filesystem::path path = folder / (std::to_string(z + 1) + ".png");
+        if (std::optional<ImagePlus> img = LoadImagePlus(twins ? TwinPath(path) : path)) {
             zones[static_cast<std::size_t>(z)] = img->image.convertToFormat(QImage::Format_ARGB32);
         }
     }
@@ -23,7 +23,7 @@ std::array<QImage, kZoneCount> ReadZones(const std::filesystem::path& folder, co
 }  // namespace
 
 void ZonePictures::Load(const std::filesystem::path& skinFolder, qreal devicePixelRatio) {
-    original_ = ReadZones(skinFolder, "");
+    original_ = ReadZones(skinFolder, false);
     ratio_ = 1;
     table_ = {};
     for (auto& look : look_) {
@@ -33,7 +33,7 @@ void ZonePictures::Load(const std::filesystem::path& skinFolder, qreal devicePix
         return;
     }
     // Twins only all together: zones of two sizes would not line up.
-    std::array<QImage, kZoneCount> twins = ReadZones(skinFolder, "@2x");
+    std::array<QImage, kZoneCount> twins = ReadZones(skinFolder, true);
     for (std::size_t i = 0; i < original_.size(); ++i) {
         if (original_[i].isNull() || twins[i].size() != original_[i].size() * 2) {
             return;
